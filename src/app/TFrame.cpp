@@ -1,0 +1,219 @@
+#include "app/TFrame.h"
+
+#include "platform/Ui.h"
+#include "practice/TPracticeWindow.h"
+#include "quiz/TQuizWindow.h"
+#include "resources/CommandIds.h"
+#include "resources/Menus.h"
+#include "resources/StringTable.h"
+#include "views/TSymbolWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStackedWidget>
+
+namespace {
+
+const char* const caption = "Symbols and Charges Practice";
+const char* const programHelp = "valkora.hlp";
+const char* const viewerHelp = "WINHELP.HLP";
+
+} // namespace
+
+TFrame::TFrame(Ui& ui, Clock& clock, QWidget* parent)
+    : QMainWindow(parent)
+    , ui(ui)
+    , stack(new QStackedWidget(this))
+{
+    setWindowTitle(QString::fromLatin1(caption));
+    setCentralWidget(stack);
+    // The menu bar belongs in the window, whatever the desktop would do with it.
+    menuBar()->setNativeMenuBar(false);
+
+    // Made in this order: the catalogue view loads both catalogue files, the quiz view seeds
+    // the random generator.
+    symbolWindow = new TSymbolWindow(ui, stack);
+    quizWindow = new TQuizWindow(ui, clock, stack);
+    practiceWindow = new TPracticeWindow(ui, stack);
+    stack->addWidget(symbolWindow);
+    stack->addWidget(quizWindow);
+    stack->addWidget(practiceWindow);
+
+    frameCommands.bind(cmd::New, [this] { NewQuiz(); });
+    frameCommands.bind(cmd::Open, [this] { OpenQuiz(); });
+    frameCommands.bind(cmd::PrintList, [this] { symbolWindow->PrintList(); });
+    frameCommands.bind(cmd::Add, [this] { symbolWindow->AddIon(); });
+    frameCommands.bind(cmd::Delete, [this] { symbolWindow->DeleteIon(); });
+    frameCommands.bind(cmd::Change, [this] { symbolWindow->ChangeIon(); });
+    frameCommands.bind(cmd::Sort, [this] { symbolWindow->SortIons(); });
+    frameCommands.bind(cmd::Practice, [this] { StartPractice(); });
+    frameCommands.bind(cmd::QuitPractice, [this] { QuitPractice(); });
+    frameCommands.bind(cmd::Return, [this] { MakeQuiz(); });
+    frameCommands.bind(cmd::PrintQuiz, [this] { PrintQuiz(); });
+    frameCommands.bind(cmd::DontPrint, [this] { DontPrint(); });
+    frameCommands.bind(cmd::Exit, [this] { Exit(); });
+    frameCommands.bind(cmd::HelpIndex, [this] { HelpIndex(); });
+    frameCommands.bind(cmd::UsingHelp, [this] { UsingHelp(); });
+
+    // Room for the three columns of the lists and a good part of them; the window system
+    // may place and size it otherwise.
+    resize(640, 520);
+
+    // The program starts in catalogue mode.
+    switchView(nullptr, "MENU_1", symbolWindow);
+}
+
+TFrame::~TFrame() = default;
+
+void TFrame::switchView(QWidget*, const std::string& menuName, QWidget* show)
+{
+    // The client area is a stack, so showing one view hides whichever was shown before.
+    assignMenu(menuName);
+    stack->setCurrentWidget(show);
+    show->setFocus();
+}
+
+TFrame::Mode TFrame::mode() const
+{
+    if (client() == practiceWindow)
+        return Mode::Practice;
+    if (client() == quizWindow)
+        return Mode::QuizPreview;
+    return Mode::Catalogue;
+}
+
+QWidget* TFrame::client() const
+{
+    return stack->currentWidget();
+}
+
+void TFrame::assignMenu(const std::string& name)
+{
+    currentMenu = name;
+    menuBar()->clear();
+    addMenuItems(menuBar(), menuResource(name).bar);
+}
+
+void TFrame::addMenuItems(QWidget* menu, const std::vector<MenuItem>& items)
+{
+    for (const MenuItem& item : items) {
+        const QString text = QString::fromLatin1(item.text.c_str());
+        switch (item.kind) {
+        case MenuItem::Kind::Separator: {
+            auto* separator = new QAction(menu);
+            separator->setSeparator(true);
+            menu->addAction(separator);
+            break;
+        }
+        case MenuItem::Kind::Popup: {
+            auto* popup = new QMenu(text, menu);
+            addMenuItems(popup, item.items);
+            menu->addAction(popup->menuAction());
+            break;
+        }
+        case MenuItem::Kind::Command: {
+            auto* action = new QAction(text, menu);
+            action->setData(item.command);
+            action->setStatusTip(QString::fromLatin1(commandDescription(item.command).c_str()));
+            const int command = item.command;
+            connect(action, &QAction::triggered, this, [this, command] { dispatchCommand(command); });
+            menu->addAction(action);
+            break;
+        }
+        }
+    }
+}
+
+void TFrame::loadAccelerators(const std::vector<Accelerator>& table)
+{
+    for (const Accelerator& accelerator : table) {
+        auto* shortcut =
+            new QShortcut(QKeySequence(QKeyCombination(accelerator.modifiers, accelerator.key)), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int command = accelerator.command;
+        connect(shortcut, &QShortcut::activated, this, [this, command] { dispatchCommand(command); });
+    }
+}
+
+const CommandTable* TFrame::clientCommands() const
+{
+    if (client() == symbolWindow)
+        return &symbolWindow->commands();
+    if (client() == practiceWindow)
+        return &practiceWindow->commands();
+    return nullptr;
+}
+
+void TFrame::dispatchCommand(int command)
+{
+    emit commandReceived(command);
+    routeCommand(command, clientCommands(), frameCommands);
+}
+
+// New edits the quiz heading and ends with Make quiz; both come with the quiz itself.
+void TFrame::NewQuiz() {}
+
+void TFrame::MakeQuiz() {}
+
+void TFrame::OpenQuiz()
+{
+    if (!quizWindow->OpenQuiz())
+        return;
+    switchView(symbolWindow, "MENU_4", quizWindow);
+}
+
+// Starting a practice asks for the ion range and comes with the practice session itself.
+void TFrame::StartPractice() {}
+
+void TFrame::QuitPractice()
+{
+    practiceWindow->endPractice();
+    switchView(practiceWindow, "MENU_1", symbolWindow);
+}
+
+void TFrame::PrintQuiz()
+{
+    quizWindow->PrintQuiz();
+    LeaveQuizView();
+}
+
+void TFrame::DontPrint()
+{
+    LeaveQuizView();
+}
+
+void TFrame::LeaveQuizView()
+{
+    quizWindow->LeaveQuiz();
+    setWindowTitle(QString::fromLatin1(caption));
+    switchView(quizWindow, "MENU_1", symbolWindow);
+}
+
+void TFrame::HelpIndex()
+{
+    ui.showHelpContents(this, programHelp);
+    helpIndexUsed = true;
+}
+
+void TFrame::UsingHelp()
+{
+    ui.showHelpContents(this, viewerHelp);
+    usingHelpUsed = true;
+}
+
+void TFrame::Exit()
+{
+    // Ends the run at once: nothing is asked and nothing needs saving.
+    QCoreApplication::exit(0);
+}
+
+void TFrame::closeEvent(QCloseEvent* event)
+{
+    if (helpIndexUsed)
+        ui.closeHelp(programHelp);
+    if (usingHelpUsed)
+        ui.closeHelp(viewerHelp);
+    event->accept();
+}

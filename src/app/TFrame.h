@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/CommandTable.h"
+#include "resources/Accelerators.h"
+#include "resources/Menus.h"
+
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class Clock;
+class QStackedWidget;
+class TPracticeWindow;
+class TQuizWindow;
+class TSymbolWindow;
+class Ui;
+
+// The main window: holds the three views and shows one of them at a time with the menu of its
+// mode, routes every command, and opens help. The work happens in the views.
+class TFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class Mode { Catalogue, Practice, QuizPreview };
+
+    TFrame(Ui& ui, Clock& clock, QWidget* parent = nullptr);
+    ~TFrame() override;
+
+    TSymbolWindow& catalogueView() const { return *symbolWindow; }
+    TPracticeWindow& practiceView() const { return *practiceWindow; }
+    TQuizWindow& quizView() const { return *quizWindow; }
+
+    // The view switch of every mode change: leave one view, put up a menu, make another view
+    // the client.
+    void switchView(QWidget* leave, const std::string& menuName, QWidget* show);
+    Mode mode() const;
+    const std::string& menuName() const { return currentMenu; }
+    QWidget* client() const;
+
+    // One shortcut per row, in force in every mode while no dialog is open.
+    void loadAccelerators(const std::vector<Accelerator>& table);
+
+    // A command from a menu or an accelerator: the client view's table first, then ours.
+    void dispatchCommand(int command);
+
+    bool helpIndexOpened() const { return helpIndexUsed; }
+    bool usingHelpOpened() const { return usingHelpUsed; }
+
+signals:
+    // Every command as it arrives, before it is routed.
+    void commandReceived(int command);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void assignMenu(const std::string& name);
+    void addMenuItems(QWidget* menu, const std::vector<MenuItem>& items);
+    const CommandTable* clientCommands() const;
+
+    void NewQuiz();
+    void MakeQuiz();
+    void OpenQuiz();
+    void StartPractice();
+    void QuitPractice();
+    void PrintQuiz();
+    void DontPrint();
+    void LeaveQuizView();
+    void HelpIndex();
+    void UsingHelp();
+    void Exit();
+
+    Ui& ui;
+    QStackedWidget* stack;
+    TSymbolWindow* symbolWindow;
+    TQuizWindow* quizWindow;
+    TPracticeWindow* practiceWindow;
+    CommandTable frameCommands;
+    std::string currentMenu;
+    bool helpIndexUsed = false;
+    bool usingHelpUsed = false;
+};

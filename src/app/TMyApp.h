@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/QtUi.h"
+
+#include <QApplication>
+
+#include <memory>
+
+class TFrame;
+
+// The application object: starts the program in its order and runs it until Exit or until
+// the main window is closed.
+class TMyApp {
+public:
+    TMyApp(int& argc, char** argv);
+    ~TMyApp();
+
+    int run();
+
+private:
+    QApplication application;
+    SystemClock clock;
+    QtUi ui;
+    std::unique_ptr<TFrame> frame;
+};

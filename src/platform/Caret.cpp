@@ -1,0 +1,48 @@
+#include "platform/Caret.h"
+
+#include <QPalette>
+#include <QWidget>
+
+Caret::~Caret()
+{
+    destroy();
+}
+
+void Caret::create(QWidget* owner, QSize size)
+{
+    destroy();
+    block = new QWidget(owner);
+    block->setAttribute(Qt::WA_TransparentForMouseEvents);
+    block->setAutoFillBackground(true);
+    QPalette palette = block->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
+    block->setPalette(palette);
+    block->resize(size);
+    // A new caret is hidden until shown.
+    block->hide();
+}
+
+void Caret::place(int x, int y)
+{
+    if (block)
+        block->move(x, y);
+}
+
+void Caret::show()
+{
+    if (block) {
+        block->raise();
+        block->show();
+    }
+}
+
+void Caret::hide()
+{
+    if (block)
+        block->hide();
+}
+
+void Caret::destroy()
+{
+    delete block.data();
+}

@@ -1,0 +1,85 @@
+#include "platform/QtUi.h"
+
+#include "platform/TemplateDialog.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace {
+
+// A box needs a visible parent to sit over; before the main window is shown it has none.
+QWidget* parentFor(QObject* owner)
+{
+    auto* widget = qobject_cast<QWidget*>(owner);
+    if (widget && widget->window()->isVisible())
+        return widget;
+    return nullptr;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageAnswer QtUi::messageBox(QObject* owner, const std::string& text, const std::string& caption,
+                               MessageIcon icon, MessageButtons buttons)
+{
+    closeSplash();
+    QMessageBox box(boxIcon(icon), QString::fromLatin1(caption.c_str()),
+                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::Ok,
+                    parentFor(owner));
+    if (buttons == MessageButtons::YesNo)
+        box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+}
+
+int QtUi::runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record)
+{
+    closeSplash();
+    TemplateDialog window(dialog, record, parentFor(owner));
+    return window.execute();
+}
+
+void QtUi::beep()
+{
+    QApplication::beep();
+}
+
+void QtUi::showHelpContents(QObject* owner, const std::string& helpFile)
+{
+    help.showContents(helpFile, qobject_cast<QWidget*>(owner));
+}
+
+void QtUi::closeHelp(const std::string& helpFile)
+{
+    help.close(helpFile);
+}
+
+void QtUi::closeSplash()
+{
+    if (splash)
+        splash->close();
+    splash = nullptr;
+}

@@ -1,0 +1,7 @@
+#include "platform/Random.h"
+
+Random& programRandom()
+{
+    static Random generator;
+    return generator;
+}

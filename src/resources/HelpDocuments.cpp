@@ -1,0 +1,276 @@
+#include "resources/HelpDocuments.h"
+
+#include "resources/CommandIds.h"
+#include "resources/StringTable.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace {
+
+// One topic of a document. A command's topic opens with the command's description from the
+// string table, so the help and the table can never disagree.
+struct Topic {
+    std::string anchor;
+    std::string heading;
+    int command = 0;      // 0: not a command's topic
+    std::string where;    // the menu and key line of a command, HTML
+    std::string body;     // HTML paragraphs
+};
+
+// A heading on the contents page with the topics listed under it.
+struct Section {
+    std::string heading;
+    std::vector<Topic> topics;
+};
+
+std::string escaped(const std::string& text)
+{
+    return QString::fromStdString(text).toHtmlEscaped().toStdString();
+}
+
+std::string link(const Topic& topic)
+{
+    return "<a href=\"#" + topic.anchor + "\">" + escaped(topic.heading) + "</a>";
+}
+
+std::string render(const std::string& title, const std::string& introduction,
+                   const std::vector<Section>& sections)
+{
+    std::string html = "<html><head><title>" + escaped(title) + "</title></head><body>";
+    html += "<h1><a name=\"contents\">" + escaped(title) + "</a></h1>";
+    html += introduction;
+    for (const Section& section : sections) {
+        html += "<h3>" + escaped(section.heading) + "</h3><ul>";
+        for (const Topic& topic : section.topics)
+            html += "<li>" + link(topic) + "</li>";
+        html += "</ul>";
+    }
+    for (const Section& section : sections) {
+        for (const Topic& topic : section.topics) {
+            html += "<hr/><h2><a name=\"" + topic.anchor + "\">" + escaped(topic.heading)
+                    + "</a></h2>";
+            if (topic.command != 0)
+                html += "<p><b>" + escaped(commandDescription(topic.command)) + "</b></p>";
+            if (!topic.where.empty())
+                html += "<p><i>" + topic.where + "</i></p>";
+            html += topic.body;
+            html += "<p><a href=\"#contents\">Back to the contents</a></p>";
+        }
+    }
+    html += "</body></html>";
+    return html;
+}
+
+HelpDocument programHelp()
+{
+    const std::vector<Section> sections = {
+        {"Working with Valkora",
+         {
+             {"lists", "The ion lists", 0, {},
+              "<p>When Valkora starts it shows its two ion lists: the cations, then the anions. "
+              "Each ion has a number, a name, a symbol and a charge. The numbers are the ones "
+              "that <a href=\"#delete\">Delete</a> and <a href=\"#change\">Change</a> ask for, "
+              "and the highest cation and anion numbers that practice and quizzes draw from "
+              "count down the lists in the same way.</p>"
+              "<p>Digits in a symbol are shown lowered, as in SO<sub>4</sub>. Use the scroll bar, "
+              "the Up and Down arrow keys or Page Up and Page Down to see more of the lists.</p>"
+              "<p>Here the menu bar holds the Quiz and List menus, Practice and Help.</p>"},
+             {"practicemode", "Practice", 0, {},
+              "<p>In practice the window shows one compound at a time, made of a random cation "
+              "and a random anion from the part of the lists you chose. The questions take "
+              "turns: first a formula for you to name, then a name for you to write as a "
+              "formula, and so on.</p>"
+              "<p>Type your answer and press Enter. Valkora tells you at once whether it was "
+              "right; when it was not, it shows your answer and the correct one. Your score "
+              "is kept as you go.</p>"
+              "<p>Names must be typed exactly as the lists spell them, capital letters and "
+              "spaces included, for example <i>Sodium chloride</i>. Type a formula on one "
+              "line, with its digits as ordinary digits: Na3PO4 is shown as "
+              "Na<sub>3</sub>PO<sub>4</sub>. You can type letters, the digits 2 to 9, spaces "
+              "and brackets; Backspace takes back the last character. Anything else only "
+              "beeps.</p>"
+              "<p>During practice the menu bar holds the Practice menu (Print Results, Quit "
+              "Practice, Exit Program) and Help.</p>"},
+             {"quizpreview", "Quiz preview", 0, {},
+              "<p>A new quiz, or one opened from a file, is shown in quiz preview before "
+              "anything is printed: the heading, then the numbered exercises. Scroll to see "
+              "all of it.</p>"
+              "<p>The menu bar then holds <a href=\"#print\">Print</a>, "
+              "<a href=\"#dontprint\">Don't Print</a> and Help. Either of the first two ends "
+              "the preview and brings back the ion lists.</p>"},
+             {"files", "Where Valkora keeps its files", 0, {},
+              "<p>Valkora keeps its files in its data folder, the folder it runs in:</p>"
+              "<ul><li><b>valkora.cat</b> holds the cations,</li>"
+              "<li><b>valkora.ani</b> holds the anions,</li>"
+              "<li><b>valkora.hed</b> holds the quiz heading.</li></ul>"
+              "<p>Every change to a list is saved at once, so there is nothing to save when "
+              "you leave. The heading is saved when you accept it in "
+              "<a href=\"#new\">New</a>. Valkora does not make a heading file of its own: "
+              "valkora.hed must be there before you make a quiz.</p>"
+              "<p>Quizzes you keep are quiz files ending in <b>.qzz</b>, saved wherever you "
+              "choose and read back with <a href=\"#open\">Open</a>.</p>"},
+             {"keys", "Keys", 0, {},
+              "<table cellspacing=\"2\" cellpadding=\"2\">"
+              "<tr><td>F3</td><td><a href=\"#new\">New</a></td></tr>"
+              "<tr><td>F4</td><td><a href=\"#open\">Open</a></td></tr>"
+              "<tr><td>F5</td><td><a href=\"#printlist\">Print List</a></td></tr>"
+              "<tr><td>F6</td><td><a href=\"#add\">Add</a></td></tr>"
+              "<tr><td>F7</td><td><a href=\"#delete\">Delete</a></td></tr>"
+              "<tr><td>F8</td><td><a href=\"#change\">Change</a></td></tr>"
+              "<tr><td>F9</td><td><a href=\"#sort\">Sort</a></td></tr>"
+              "<tr><td>Home</td><td><a href=\"#quitpractice\">Quit Practice</a></td></tr>"
+              "<tr><td>Alt+X</td><td><a href=\"#exit\">Exit</a></td></tr>"
+              "</table>"
+              "<p>The keys work whichever menu is showing. In a dialog, Enter chooses OK "
+              "and Esc chooses Cancel.</p>"},
+         }},
+        {"The Quiz menu",
+         {
+             {"new", "New", cmd::New, "Quiz menu, New. Key: F3.",
+              "<p>New first shows the quiz heading so that you can change it: up to 120 "
+              "characters, with Ctrl+Enter to start a new line. OK saves the heading; Cancel "
+              "ends New without a quiz.</p>"
+              "<p>Valkora then asks for the highest cation number and the highest anion "
+              "number to draw from, as numbered in the ion lists, and makes the quiz: as "
+              "many exercises as the smaller of the two numbers, no ion used twice. The "
+              "first half give names, for the students to write the formulas; the rest give "
+              "formulas, for the students to write the names. The quiz is shown in "
+              "<a href=\"#quizpreview\">quiz preview</a>.</p>"
+              "<p>No quiz is made while a practice is running or while either list is "
+              "empty.</p>"},
+             {"open", "Open", cmd::Open, "Quiz menu, Open. Key: F4.",
+              "<p>Choose a quiz file (.qzz) that you kept earlier. Its quiz is shown in "
+              "<a href=\"#quizpreview\">quiz preview</a> exactly as it was made, ready to "
+              "print again. A quiz opened from a file is not offered for saving when you "
+              "leave it, as it is already kept.</p>"},
+             {"printlist", "Print List", cmd::PrintList, "Quiz menu, Print List. Key: F5.",
+              "<p>Prints both ion lists as the window shows them, numbers, names, symbols "
+              "and charges, after you have chosen the printer.</p>"},
+             {"exit", "Exit", cmd::Exit,
+              "Quiz menu, Exit; during practice, Practice menu, Exit Program. Key: Alt+X.",
+              "<p>Ends Valkora at once, without any question. Changes to the lists are "
+              "already saved, but a quiz that you have not saved and practice results that "
+              "you have not printed are lost.</p>"},
+         }},
+        {"The List menu",
+         {
+             {"add", "Add", cmd::Add, "List menu, Add. Key: F6.",
+              "<p>Choose Cation or Anion, then type the ion's name (up to 19 characters), "
+              "its symbol (up to 14 characters, such as Fe or SO4) and the size of its "
+              "charge, 1 to 4. For an anion type the size only: the minus sign is shown "
+              "beside the field. The new ion goes at the end of its list and the list is "
+              "saved at once.</p>"},
+             {"delete", "Delete", cmd::Delete, "List menu, Delete. Key: F7.",
+              "<p>Type the number of the ion as the lists show it and choose Cation or "
+              "Anion. The ion is removed at once, without a further question, and the ions "
+              "after it move up one number. The list is saved at once.</p>"},
+             {"change", "Change", cmd::Change, "List menu, Change. Key: F8.",
+              "<p>Type the number of the ion as the lists show it and choose Cation or "
+              "Anion. Its name, symbol and charge are then shown for you to correct. The "
+              "ion keeps its number, and the list is saved at once.</p>"},
+             {"sort", "Sort", cmd::Sort, "List menu, Sort. Key: F9.",
+              "<p>Puts both lists in alphabetical order of their names and saves them. "
+              "Names that begin with a capital letter come before names that begin with a "
+              "small one. Sorting renumbers the ions, so it also changes which ions the "
+              "highest cation and anion numbers take in.</p>"},
+         }},
+        {"Practice",
+         {
+             {"practice", "Practice", cmd::Practice, "Practice, on the menu bar.",
+              "<p>Asks for the highest cation number and the highest anion number to draw "
+              "from, as numbered in the ion lists, and starts a practice with the ions up "
+              "to those numbers. See <a href=\"#practicemode\">Practice</a> for how to "
+              "answer.</p>"
+              "<p>Nothing happens while a practice is already running or while either list "
+              "is empty.</p>"},
+             {"printresults", "Print Results", cmd::PrintResults,
+              "Practice menu, Print Results.",
+              "<p>Asks for the student's first and last name and prints the number of "
+              "correct answers out of the number tried. Once you have given the name, the "
+              "score starts again from zero and the practice goes on with a new "
+              "question.</p>"},
+             {"quitpractice", "Quit Practice", cmd::QuitPractice,
+              "Practice menu, Quit Practice. Key: Home.",
+              "<p>Ends the practice and brings back the ion lists. If any answer has been "
+              "marked since the score last started from zero, Valkora first offers to print "
+              "the results.</p>"},
+         }},
+        {"Quiz preview",
+         {
+             {"print", "Print", cmd::PrintQuiz, "Print, on the menu bar of quiz preview.",
+              "<p>Prints the quiz after you have chosen the printer. Valkora then offers to "
+              "save a new quiz in a quiz file (.qzz), so that you can print it again later "
+              "with <a href=\"#open\">Open</a>, and brings back the ion lists.</p>"},
+             {"dontprint", "Don't Print", cmd::DontPrint,
+              "Don't Print, on the menu bar of quiz preview.",
+              "<p>Leaves the quiz without printing it. Valkora still offers to save a new "
+              "quiz in a quiz file (.qzz), then brings back the ion lists.</p>"},
+         }},
+        {"The Help menu",
+         {
+             {"helpindex", "Help Index", cmd::HelpIndex, "Help menu, Help Index.",
+              "<p>Opens this help at its contents page. If the help window is already "
+              "open, it comes to the front at the contents page.</p>"},
+             {"usinghelp", "Using Help", cmd::UsingHelp, "Help menu, Using Help.",
+              "<p>Opens a short guide to the help window itself: the contents page, links, "
+              "going back, scrolling and closing the window.</p>"},
+         }},
+    };
+    const std::string introduction =
+        "<p>Valkora helps students learn the names and formulas of ionic compounds. It keeps "
+        "a list of cations and a list of anions, gives practice in naming compounds and "
+        "writing their formulas, and makes printed quizzes.</p>"
+        "<p>Click a topic to read it.</p>";
+    return {"valkora.hlp", "Valkora Help", render("Valkora Help", introduction, sections)};
+}
+
+HelpDocument viewerHelp()
+{
+    const std::vector<Section> sections = {
+        {"The help window",
+         {
+             {"opening", "Opening help", 0, {},
+              "<p>Choose Help Index on the Help menu for the program's help, or Using Help "
+              "for this guide. Each opens in a window of its own, at its contents page. "
+              "Choosing it again while its window is open brings the window to the front, "
+              "back at the contents page.</p>"},
+             {"contentspage", "The contents page", 0, {},
+              "<p>The contents page at the top of the help lists every topic. Click the "
+              "<b>Contents</b> button, or press Alt+C, to come back to it from anywhere.</p>"},
+             {"links", "Following links", 0, {},
+              "<p>Underlined words are links. Click one to go to its topic. From the keyboard, "
+              "Tab moves from link to link and Enter follows the one that is marked.</p>"},
+             {"back", "Going back", 0, {},
+              "<p>The <b>Back</b> button, or Alt+B, returns to the place you came from, one "
+              "step at a time, as far back as the page you started on. It is greyed when "
+              "there is nowhere to go back to.</p>"},
+             {"scrolling", "Scrolling", 0, {},
+              "<p>Use the scroll bar, the mouse wheel, the Up and Down arrow keys, or Page Up "
+              "and Page Down to read further. You can also select text with the mouse and "
+              "copy it with Ctrl+C.</p>"},
+             {"closing", "Closing the help window", 0, {},
+              "<p>Click the window's close box or press Esc. The program goes on as before, "
+              "and you can open the help again at any time. When the program ends, its help "
+              "windows close with it.</p>"},
+         }},
+    };
+    const std::string introduction =
+        "<p>The help window shows a help document: a contents page at the top and the "
+        "topics below it. Click a topic to read it.</p>";
+    return {"WINHELP.HLP", "Using Help", render("Using Help", introduction, sections)};
+}
+
+} // namespace
+
+const HelpDocument* helpDocument(const std::string& fileName)
+{
+    static const HelpDocument program = programHelp();
+    static const HelpDocument viewer = viewerHelp();
+    if (fileName == program.fileName)
+        return &program;
+    if (fileName == viewer.fileName)
+        return &viewer;
+    return nullptr;
+}

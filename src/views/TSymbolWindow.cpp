@@ -1,0 +1,169 @@
+#include "views/TSymbolWindow.h"
+
+#include "catalogue/CatalogueFile.h"
+#include "platform/QPainterSurface.h"
+#include "platform/Ui.h"
+#include "views/CatalogueDrawing.h"
+
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+TSymbolWindow::TSymbolWindow(Ui& ui, QWidget* parent)
+    : QAbstractScrollArea(parent)
+    , ui(ui)
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    verticalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setTracking(true);
+    LoadIons();
+    updateScrollRange();
+}
+
+void TSymbolWindow::LoadIons()
+{
+    // Both files are read even when the first cannot be opened, so that a later save never
+    // replaces a list that was not loaded.
+    const auto load = [this](const char* fileName, IonList& list) {
+        const catalogue_file::ReadResult read = catalogue_file::read(QString::fromLatin1(fileName));
+        if (!read.opened) {
+            ui.messageBox(this, std::string("Cannot open ") + fileName, "Information",
+                          MessageIcon::Exclamation);
+            return;
+        }
+        if (read.damaged()) {
+            ui.messageBox(this,
+                          std::string(fileName) + " is damaged: only " +
+                              std::to_string(read.ions.count()) + " of " +
+                              std::to_string(read.promised) + " entries could be read.",
+                          "Information", MessageIcon::Exclamation);
+        }
+        list = read.ions;
+    };
+    load(catalogue_file::cationFileName, ions.cations);
+    load(catalogue_file::anionFileName, ions.anions);
+}
+
+void TSymbolWindow::saveList(const char* fileName, const IonList& list)
+{
+    if (!catalogue_file::save(QString::fromLatin1(fileName), list))
+        ui.messageBox(this, std::string("File ") + fileName + " cannot be found!", "Warning",
+                      MessageIcon::Exclamation);
+}
+
+void TSymbolWindow::SaveCations()
+{
+    saveList(catalogue_file::cationFileName, ions.cations);
+}
+
+void TSymbolWindow::SaveAnions()
+{
+    saveList(catalogue_file::anionFileName, ions.anions);
+}
+
+void TSymbolWindow::catalogueChanged()
+{
+    updateScrollRange();
+    viewport()->update();
+}
+
+int TSymbolWindow::scrollPosition() const
+{
+    return verticalScrollBar()->value();
+}
+
+int TSymbolWindow::scrollRange() const
+{
+    return verticalScrollBar()->maximum();
+}
+
+int TSymbolWindow::pageStep() const
+{
+    return verticalScrollBar()->pageStep();
+}
+
+// The editing and printing commands come with their own dialogs; until then they leave the
+// catalogue as it is.
+void TSymbolWindow::AddIon() {}
+void TSymbolWindow::DeleteIon() {}
+void TSymbolWindow::ChangeIon() {}
+void TSymbolWindow::SortIons() {}
+void TSymbolWindow::PrintList() {}
+
+int TSymbolWindow::lineHeight() const
+{
+    return QFontMetrics(viewport()->font(), viewport()).height();
+}
+
+void TSymbolWindow::updateScrollRange()
+{
+    const int clientHeight = viewport()->height();
+    // The range is never less than 200 units, and long lists get what it takes to bring
+    // their last line into sight.
+    const int excess = catalogue_drawing::drawingHeight(ions, lineHeight()) + 10 - clientHeight;
+    const int needed = excess <= 0 ? 0 : (excess + scrollUnit - 1) / scrollUnit;
+    verticalScrollBar()->setRange(0, std::max(minimumRange, needed));
+    verticalScrollBar()->setPageStep(std::max(1, (clientHeight + 1) / scrollUnit - 1));
+}
+
+void TSymbolWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    QPainterSurface surface(painter);
+    const int shift = scrollPosition() * scrollUnit;
+    const QRect area = event->rect();
+    const catalogue_drawing::Lines lines = catalogue_drawing::linesBetween(
+        ions, surface.textHeight("X"), area.top() + shift, area.bottom() + 1 + shift);
+    catalogue_drawing::draw(surface, ions, lines, shift);
+}
+
+void TSymbolWindow::keyPressEvent(QKeyEvent* event)
+{
+    QScrollBar* bar = verticalScrollBar();
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_PageUp:
+        step = -bar->pageStep();
+        break;
+    case Qt::Key_PageDown:
+        step = bar->pageStep();
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    // The scroll bar clamps to its range.
+    bar->setValue(bar->value() + step);
+    event->accept();
+}
+
+void TSymbolWindow::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRange();
+}
+
+void TSymbolWindow::scrollContentsBy(int, int dy)
+{
+    viewport()->scroll(0, dy * scrollUnit);
+}
+
+void TSymbolWindow::changeEvent(QEvent* event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateScrollRange();
+}
