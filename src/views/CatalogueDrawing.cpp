@@ -59,9 +59,11 @@ Lines linesBetween(const IonCatalogue& catalogue, int lineHeight, int top_, int 
 {
     const int pitch = std::max(1, linePitch(lineHeight));
     // Line k covers [top + pitch k, top + pitch k + extent).
-    const int first = std::max(0, (top_ - top - lineExtent(lineHeight)) / pitch);
+    const int count = lineCount(catalogue);
+    const int above = top_ - top - lineExtent(lineHeight);
+    const int first = std::min(count, above < 0 ? 0 : above / pitch + 1);
     const int end = bottom <= top ? 0 : (bottom - top - 1) / pitch + 1;
-    return {first, std::clamp(end, first, lineCount(catalogue))};
+    return {first, std::clamp(end, first, count)};
 }
 
 void draw(TextSurface& surface, const IonCatalogue& catalogue, Lines lines, int shift)
