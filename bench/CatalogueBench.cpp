@@ -1,0 +1,85 @@
+// Speed of the catalogue with 100 000 entries: loading and saving a file (target: under
+// 50 ms each) and painting one screen of the catalogue view (target: under 2 ms).
+#include "catalogue/CatalogueFile.h"
+#include "platform/QPainterSurface.h"
+#include "views/CatalogueDrawing.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int entries = 100000;
+
+IonList bigList()
+{
+    IonList list;
+    for (int i = 0; i < entries; ++i)
+        list.append(TIon("Ion number " + std::to_string(i), "C2H3O2", 1 + i % 4));
+    return list;
+}
+
+void LoadCatalogueFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("valkora.cat");
+    catalogue_file::save(path, bigList());
+    for (auto _ : state) {
+        catalogue_file::ReadResult read = catalogue_file::read(path);
+        benchmark::DoNotOptimize(read);
+        if (read.ions.count() != entries)
+            state.SkipWithError("the file did not load whole");
+    }
+    state.SetLabel("target: under 50 ms");
+}
+BENCHMARK(LoadCatalogueFile)->Unit(benchmark::kMillisecond);
+
+void SaveCatalogueFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("valkora.cat");
+    const IonList list = bigList();
+    for (auto _ : state) {
+        if (!catalogue_file::save(path, list))
+            state.SkipWithError("the save failed");
+    }
+    state.SetLabel("target: under 50 ms");
+}
+BENCHMARK(SaveCatalogueFile)->Unit(benchmark::kMillisecond);
+
+// One 1024 x 768 screen of the view scrolled to the middle of the lists.
+void PaintCatalogueScreen(benchmark::State& state)
+{
+    IonCatalogue catalogue;
+    catalogue.cations = bigList();
+    catalogue.anions = bigList();
+    QImage screen(1024, 768, QImage::Format_RGB32);
+    for (auto _ : state) {
+        screen.fill(Qt::white);
+        QPainter painter(&screen);
+        QPainterSurface surface(painter);
+        const int h = surface.textHeight("X");
+        const int shift = 2 * h * entries;
+        catalogue_drawing::draw(surface, catalogue,
+                                catalogue_drawing::linesBetween(catalogue, h, shift, shift + 768),
+                                shift);
+    }
+    state.SetLabel("target: under 2 ms");
+}
+BENCHMARK(PaintCatalogueScreen)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
