@@ -58,8 +58,8 @@ QWidget* makeWindow(const HelpDocument& document, QWidget* owner)
     window->setWindowTitle(QString::fromStdString(document.title));
     window->resize(560, 480);
 
-    auto* contents = new QPushButton(QObject::tr("&Contents"), window);
-    auto* back = new QPushButton(QObject::tr("&Back"), window);
+    auto* contents = new QPushButton(QStringLiteral("&Contents"), window);
+    auto* back = new QPushButton(QStringLiteral("&Back"), window);
     contents->setAutoDefault(false);
     back->setAutoDefault(false);
     back->setEnabled(false);

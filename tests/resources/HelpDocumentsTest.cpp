@@ -1,0 +1,182 @@
+#include "resources/HelpDocuments.h"
+#include "resources/StringTable.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The document as the help window reads it: which anchors it names, where each link points,
+// and the paragraphs of each topic, heading first.
+struct ParsedDocument {
+    std::set<QString> anchors;
+    std::vector<QString> contentsLinks; // links above the first topic
+    std::vector<QString> allLinks;
+    std::map<QString, std::vector<QString>> topics;
+};
+
+ParsedDocument parse(const HelpDocument& document)
+{
+    QTextDocument text;
+    text.setHtml(QString::fromStdString(document.html));
+    ParsedDocument parsed;
+    QString topic;
+    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            for (const QString& name : format.anchorNames()) {
+                parsed.anchors.insert(name);
+                if (name != "contents")
+                    topic = name;
+            }
+            if (!format.anchorHref().isEmpty()) {
+                parsed.allLinks.push_back(format.anchorHref());
+                if (topic.isEmpty())
+                    parsed.contentsLinks.push_back(format.anchorHref());
+            }
+        }
+        if (!topic.isEmpty() && !block.text().trimmed().isEmpty())
+            parsed.topics[topic].push_back(block.text());
+    }
+    return parsed;
+}
+
+TEST(HelpDocuments, AreTheTwoNamedFilesOnly)
+{
+    const HelpDocument* program = helpDocument("valkora.hlp");
+    const HelpDocument* viewer = helpDocument("WINHELP.HLP");
+    ASSERT_NE(program, nullptr);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(program->fileName, "valkora.hlp");
+    EXPECT_EQ(program->title, "Valkora Help");
+    EXPECT_EQ(viewer->fileName, "WINHELP.HLP");
+    EXPECT_EQ(viewer->title, "Using Help");
+
+    for (const char* other : {"", "valkora", "valkora.hlp ", "other.hlp", "valkora.cat"})
+        EXPECT_EQ(helpDocument(other), nullptr) << other;
+}
+
+class HelpDocumentLinks : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(HelpDocumentLinks, LeadOnlyToAnchorsOfTheSameDocumentAndReachEveryTopic)
+{
+    const HelpDocument* document = helpDocument(GetParam());
+    ASSERT_NE(document, nullptr);
+    const ParsedDocument parsed = parse(*document);
+
+    ASSERT_TRUE(parsed.anchors.count("contents")) << "no anchor at the top";
+    ASSERT_FALSE(parsed.contentsLinks.empty());
+    for (const QString& href : parsed.allLinks) {
+        ASSERT_TRUE(href.startsWith('#')) << href.toStdString();
+        EXPECT_TRUE(parsed.anchors.count(href.mid(1))) << "dangling link " << href.toStdString();
+    }
+
+    std::set<QString> listed;
+    for (const QString& href : parsed.contentsLinks)
+        listed.insert(href.mid(1));
+    for (const QString& anchor : parsed.anchors) {
+        if (anchor != "contents") {
+            EXPECT_TRUE(listed.count(anchor)) << "topic not on the contents page: "
+                                              << anchor.toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(HelpDocuments, HelpDocumentLinks,
+                         ::testing::Values("valkora.hlp", "WINHELP.HLP"),
+                         [](const auto& info) {
+                             return info.param == "valkora.hlp" ? std::string("Program")
+                                                                : std::string("Viewer");
+                         });
+
+struct CommandTopic {
+    const char* name;
+    int command;
+    const char* anchor;
+    const char* heading;
+    const char* description;
+    const char* key; // empty: the command has no key
+};
+
+void PrintTo(const CommandTopic& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class HelpCommandTopic : public ::testing::TestWithParam<CommandTopic> {};
+
+TEST_P(HelpCommandTopic, OpensWithTheStringTableDescriptionAndNamesTheKey)
+{
+    const CommandTopic& row = GetParam();
+    EXPECT_EQ(commandDescription(row.command), row.description);
+
+    const ParsedDocument parsed = parse(*helpDocument("valkora.hlp"));
+    const auto topic = parsed.topics.find(row.anchor);
+    ASSERT_NE(topic, parsed.topics.end()) << "no topic " << row.anchor;
+    const std::vector<QString>& lines = topic->second;
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0].toStdString(), row.heading);
+    EXPECT_EQ(lines[1].toStdString(), row.description);
+    if (*row.key) {
+        const QString key = QStringLiteral("Key: %1.").arg(row.key);
+        EXPECT_TRUE(lines[2].contains(key)) << lines[2].toStdString();
+    } else {
+        EXPECT_FALSE(lines[2].contains("Key:")) << lines[2].toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HelpTopics, HelpCommandTopic,
+    ::testing::Values(
+        CommandTopic{"New", 101, "new", "New", "Creates a new quiz", "F3"},
+        CommandTopic{"Open", 102, "open", "Open", "Opens an existing quiz", "F4"},
+        CommandTopic{"PrintList", 105, "printlist", "Print List",
+                     "Prints the current list of cations and anions", "F5"},
+        CommandTopic{"Exit", 24340, "exit", "Exit", "Quits the program", "Alt+X"},
+        CommandTopic{"Add", 201, "add", "Add", "Adds a cation or anion to the list", "F6"},
+        CommandTopic{"Delete", 202, "delete", "Delete", "Deletes a cation or anion from the list",
+                     "F7"},
+        CommandTopic{"Change", 203, "change", "Change", "Changes a cation or anion on the list",
+                     "F8"},
+        CommandTopic{"Sort", 204, "sort", "Sort", "Alphabetizes both the cations and anions",
+                     "F9"},
+        CommandTopic{"Practice", 301, "practice", "Practice",
+                     "Provides practice in naming and writing formulas of compounds", ""},
+        CommandTopic{"PrintResults", 401, "printresults", "Print Results",
+                     "Prints the results of a practice session", ""},
+        CommandTopic{"QuitPractice", 402, "quitpractice", "Quit Practice",
+                     "Quits the practice session", "Home"},
+        CommandTopic{"Print", 602, "print", "Print", "Prints the quiz currently displayed", ""},
+        CommandTopic{"DontPrint", 603, "dontprint", "Don't Print",
+                     "Does not print the quiz currently displayed", ""},
+        CommandTopic{"HelpIndex", 901, "helpindex", "Help Index",
+                     "Provides help for this program.", ""},
+        CommandTopic{"UsingHelp", 902, "usinghelp", "Using Help",
+                     "Describes how to use Window Help", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HelpDocuments, ProgramHelpExplainsTheModesAndTheFiles)
+{
+    const ParsedDocument parsed = parse(*helpDocument("valkora.hlp"));
+    for (const char* anchor : {"lists", "practicemode", "quizpreview", "files", "keys"})
+        EXPECT_TRUE(parsed.topics.count(anchor)) << anchor;
+
+    const auto files = parsed.topics.find("files");
+    ASSERT_NE(files, parsed.topics.end());
+    QString text;
+    for (const QString& line : files->second)
+        text += line + '\n';
+    for (const char* name : {"valkora.cat", "valkora.ani", "valkora.hed", ".qzz"})
+        EXPECT_TRUE(text.contains(name)) << name;
+}
+
+} // namespace
