@@ -1,6 +1,7 @@
 #include "app/TFrame.h"
 
 #include "platform/Clock.h"
+#include "platform/Random.h"
 #include "practice/TPracticeWindow.h"
 #include "quiz/TQuizWindow.h"
 #include "support/ScriptedUi.h"
@@ -95,6 +96,8 @@ TEST_F(FrameTest, StartsInCatalogueModeWithTheFirstMenu)
 {
     EXPECT_EQ(frame.windowTitle(), "Symbols and Charges Practice");
     EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
+    // The quiz view seeds the program's generator from the clock when it is made.
+    EXPECT_EQ(programRandom().currentState(), 1000u);
     EXPECT_EQ(menu(), with({"&Quiz/&New..F3=101", "&Quiz/&Open...F4=102",
                             "&Quiz/&Print List...F5=105", "&Quiz/-", "&Quiz/E&xit...Alt-X=24340",
                             "&List/&Add...F6=201", "&List/&Delete...F7=202",

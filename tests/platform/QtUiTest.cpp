@@ -1,0 +1,113 @@
+#include "platform/QtUi.h"
+
+#include "platform/Caret.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SeenBox {
+    QString text;
+    QString caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+// Reads the box that is up once the modal loop runs, then presses one of its buttons.
+void answerNextBox(SeenBox& seen, QMessageBox::StandardButton press)
+{
+    QTimer::singleShot(0, [&seen, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = {box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())};
+        box->button(press)->click();
+    });
+}
+
+TEST(QtUi, MessageBoxesShowTheirTextCaptionIconAndButtons)
+{
+    QtUi ui;
+    SeenBox seen;
+    answerNextBox(seen, QMessageBox::Ok);
+    EXPECT_EQ(ui.messageBox(nullptr, "Cannot open valkora.cat", "Information",
+                            MessageIcon::Exclamation, MessageButtons::Ok),
+              MessageAnswer::Ok);
+    EXPECT_EQ(seen.text, "Cannot open valkora.cat");
+    EXPECT_EQ(seen.caption, "Information");
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.buttons, 1);
+
+    answerNextBox(seen, QMessageBox::No);
+    EXPECT_EQ(ui.messageBox(nullptr, "Do you want to save this quiz?", "Save Quiz?",
+                            MessageIcon::Question, MessageButtons::YesNo),
+              MessageAnswer::No);
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons, 2);
+
+    answerNextBox(seen, QMessageBox::Yes);
+    EXPECT_EQ(ui.messageBox(nullptr, "x", "Print Error", MessageIcon::Stop, MessageButtons::YesNo),
+              MessageAnswer::Yes);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+}
+
+TEST(QtUi, TextsAreShownAsLatin1)
+{
+    QtUi ui;
+    SeenBox seen;
+    answerNextBox(seen, QMessageBox::Ok);
+    ui.messageBox(nullptr, "Cannot open caf\xe9.qzz", "Information", MessageIcon::Exclamation,
+                  MessageButtons::Ok);
+    EXPECT_EQ(seen.text, QString::fromUtf8("Cannot open caf\u00e9.qzz"));
+}
+
+// The start-up picture must never cover a message of the catalogue load.
+TEST(QtUi, TheSplashPictureClosesBeforeTheFirstBox)
+{
+    QtUi ui;
+    auto* splash = new QLabel("splash");
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+    QPointer<QLabel> watched(splash);
+    ui.setSplash(splash);
+
+    bool splashUpWithBox = true;
+    QTimer::singleShot(0, [&] {
+        splashUpWithBox = watched && watched->isVisible();
+        QApplication::activeModalWidget()->close();
+    });
+    ui.messageBox(nullptr, "Cannot open valkora.ani", "Information", MessageIcon::Exclamation,
+                  MessageButtons::Ok);
+    EXPECT_FALSE(splashUpWithBox);
+}
+
+TEST(Caret, IsASolidBlockThatCanBePlacedShownHiddenAndDestroyed)
+{
+    QWidget owner;
+    owner.resize(300, 300);
+    owner.show();
+    Caret caret;
+    caret.create(&owner, QSize(20, 2));
+    ASSERT_TRUE(caret.exists());
+    EXPECT_FALSE(caret.widget()->isVisible());
+    caret.place(20, 220);
+    caret.show();
+    EXPECT_TRUE(caret.widget()->isVisible());
+    EXPECT_EQ(caret.widget()->geometry(), QRect(20, 220, 20, 2));
+    caret.hide();
+    EXPECT_FALSE(caret.widget()->isVisible());
+    caret.destroy();
+    EXPECT_FALSE(caret.exists());
+    EXPECT_TRUE(owner.findChildren<QWidget*>().isEmpty());
+    // Using a destroyed caret does nothing.
+    caret.place(1, 1);
+    caret.show();
+}
+
+} // namespace
