@@ -91,6 +91,11 @@ struct ReadCase {
     std::uint32_t promised;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
 class CatalogueFileRead : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(CatalogueFileRead, TakesOnlyWhatTheBytesHold)

@@ -36,6 +36,11 @@ struct LoadCase {
     std::uint32_t anions;
 };
 
+void PrintTo(const LoadCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
 class CatalogueLoad : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(CatalogueLoad, ShowsEachMessageOnceAndKeepsWhatCouldBeRead)
