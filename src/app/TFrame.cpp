@@ -1,5 +1,6 @@
 #include "app/TFrame.h"
 
+#include "compound/IonRange.h"
 #include "platform/Ui.h"
 #include "practice/TPracticeWindow.h"
 #include "quiz/TQuizWindow.h"
@@ -36,7 +37,7 @@ TFrame::TFrame(Ui& ui, Clock& clock, QWidget* parent)
     // the random generator.
     symbolWindow = new TSymbolWindow(ui, stack);
     quizWindow = new TQuizWindow(ui, clock, stack);
-    practiceWindow = new TPracticeWindow(ui, stack);
+    practiceWindow = new TPracticeWindow(ui, clock, stack);
     stack->addWidget(symbolWindow);
     stack->addWidget(quizWindow);
     stack->addWidget(practiceWindow);
@@ -164,8 +165,18 @@ void TFrame::OpenQuiz()
     switchView(symbolWindow, "MENU_4", quizWindow);
 }
 
-// Starting a practice asks for the ion range and comes with the practice session itself.
-void TFrame::StartPractice() {}
+void TFrame::StartPractice()
+{
+    const IonCatalogue& catalogue = symbolWindow->catalogue();
+    if (practiceWindow->sessionActive() || catalogue.cations.empty() || catalogue.anions.empty())
+        return;
+    const std::optional<IonRange> range = askIonRange(ui, symbolWindow, catalogue);
+    if (!range)
+        return;
+    buildWorkingLists(catalogue, *range, practiceWindow->session().workingLists());
+    switchView(symbolWindow, "MENU_2", practiceWindow);
+    practiceWindow->startPractice(*range);
+}
 
 void TFrame::QuitPractice()
 {

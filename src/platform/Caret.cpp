@@ -1,6 +1,5 @@
 #include "platform/Caret.h"
 
-#include <QPalette>
 #include <QWidget>
 
 Caret::~Caret()
@@ -13,10 +12,9 @@ void Caret::create(QWidget* owner, QSize size)
     destroy();
     block = new QWidget(owner);
     block->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Filled in the text colour; without a role of its own it would take its owner's ground.
+    block->setBackgroundRole(QPalette::WindowText);
     block->setAutoFillBackground(true);
-    QPalette palette = block->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::WindowText));
-    block->setPalette(palette);
     block->resize(size);
     // A new caret is hidden until shown.
     block->hide();

@@ -1,33 +1,58 @@
 #pragma once
 
+#include "platform/Caret.h"
 #include "platform/CommandTable.h"
+#include "practice/PracticeSession.h"
 
+#include <QFont>
 #include <QWidget>
 
-#include <cstdint>
+#include <optional>
 
+class Clock;
 class Ui;
 
-// The practice view: the interactive drill in naming compounds and writing their formulas.
+// The practice view: shows the drill's question, the typed answer, the verdict and the score,
+// and feeds every typed character to the session.
 class TPracticeWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TPracticeWindow(Ui& ui, QWidget* parent = nullptr);
+    TPracticeWindow(Ui& ui, Clock& clock, QWidget* parent = nullptr);
 
     // Print Results (401) is the view's own command; the main window's table has none.
     const CommandTable& commands() const { return ownCommands; }
 
-    // A session is active while the practice range is not (0, 0).
-    bool sessionActive() const { return highestCation != 0 || highestAnion != 0; }
+    PracticeSession& session() { return drill; }
+    const PracticeSession& session() const { return drill; }
+    bool sessionActive() const { return drill.active(); }
 
+    // Practice has filled the working lists and made this view the client.
+    void startPractice(IonRange range);
+    // A typed character, as the window system delivers it: Enter is 13, Backspace 8.
+    void practiceChar(unsigned char ch);
     void printResults();
     // The first half of Quit Practice; with no session active it asks nothing and changes
     // nothing.
     void endPractice();
 
+    // The view's font, a sans-serif face whose lines are 30 pixels high; absent when none
+    // could be made, and the view's own font is used.
+    const std::optional<QFont>& practiceFont() const { return font; }
+    const Caret& caret() const { return cursor; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab is a character here like any other, not a move to another control.
+    bool focusNextPrevChild(bool next) override;
+
 private:
+    void makeCaret();
+
     Ui& ui;
+    Clock& clock;
     CommandTable ownCommands;
-    std::int32_t highestCation = 0;
-    std::int32_t highestAnion = 0;
+    PracticeSession drill;
+    Caret cursor;
+    std::optional<QFont> font;
 };
