@@ -1,5 +1,7 @@
 #include "app/TFrame.h"
 
+#include "catalogue/CatalogueFile.h"
+
 #include "platform/Clock.h"
 #include "platform/Random.h"
 #include "practice/TPracticeWindow.h"
@@ -247,6 +249,95 @@ TEST_F(FrameTest, ExitEndsTheRunAtOnce)
         EXPECT_EQ(QApplication::exec(), 0) << "mode " << int(mode);
         EXPECT_TRUE(frame.isVisible());
     }
+    EXPECT_TRUE(ui.calls().empty());
+}
+
+TEST_F(FrameTest, PracticeWithAnEmptyListDoesNothing)
+{
+    frame.dispatchCommand(301);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
+    EXPECT_EQ(frame.menuName(), "MENU_1");
+    EXPECT_TRUE(ui.calls().empty());
+}
+
+// A catalogue of three cations and two anions.
+class PracticeShell : public ::testing::Test {
+protected:
+    struct Catalogue {
+        TempFolder folder;
+        Catalogue()
+        {
+            folder.write("valkora.cat",
+                         catalogue_file::serialize(IonList({TIon("Sodium", "Na", 1),
+                                                            TIon("Calcium", "Ca", 2),
+                                                            TIon("Aluminum", "Al", 3)})));
+            folder.write("valkora.ani",
+                         catalogue_file::serialize(IonList(
+                             {TIon("chloride", "Cl", 1), TIon("oxide", "O", 2)})));
+        }
+    } files;
+    ScriptedUi ui;
+    FixedClock clock;
+    TFrame frame{ui, clock};
+};
+
+TEST_F(PracticeShell, PracticeAsksTheRangeAndStartsTheDrill)
+{
+    ui.expectDialog("HIGHEST").text(0, "2").text(1, "2").ok();
+    frame.dispatchCommand(301);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Practice);
+    EXPECT_EQ(frame.menuName(), "MENU_2");
+    EXPECT_TRUE(frame.practiceView().sessionActive());
+    EXPECT_EQ(ui.callsOf(ScriptedUi::Call::Kind::Dialog)[0].owner, &frame.catalogueView());
+    const WorkingLists& lists = frame.practiceView().session().workingLists();
+    EXPECT_EQ(lists.cations.count(), 2u);
+    EXPECT_EQ(lists.anions.count(), 2u);
+
+    // While it runs, Practice does nothing: no dialog is asked for.
+    frame.dispatchCommand(301);
+    EXPECT_EQ(ui.callsOf(ScriptedUi::Call::Kind::Dialog).size(), 1u);
+
+    frame.dispatchCommand(402);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
+    EXPECT_EQ(frame.menuName(), "MENU_1");
+    EXPECT_FALSE(frame.practiceView().sessionActive());
+    EXPECT_TRUE(frame.practiceView().session().workingLists().cations.empty());
+}
+
+TEST_F(PracticeShell, CancelInTheRangeDialogLeavesCatalogueMode)
+{
+    ui.expectDialog("HIGHEST").cancel();
+    frame.dispatchCommand(301);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
+    EXPECT_EQ(frame.menuName(), "MENU_1");
+    EXPECT_FALSE(frame.practiceView().sessionActive());
+}
+
+TEST_F(PracticeShell, ChangingTheCatalogueDuringPracticeChangesNoQuestion)
+{
+    ui.expectDialog("HIGHEST").text(0, "1").text(1, "1").ok();
+    frame.dispatchCommand(301);
+    PracticeSession& session = frame.practiceView().session();
+    ASSERT_EQ(session.compoundName(), "Sodium chloride");
+
+    frame.catalogueView().catalogue().cations.at(0) = TIon("Potassium", "K", 1);
+    frame.catalogueView().catalogue().anions.remove(0);
+    for (int i = 0; i < 4; ++i) {
+        frame.practiceView().practiceChar(13);
+        EXPECT_EQ(session.compoundName(), "Sodium chloride");
+        EXPECT_EQ(session.compoundFormula(), "NaCl");
+    }
+}
+
+TEST_F(PracticeShell, HomeInCatalogueModeAfterASessionAsksNothing)
+{
+    ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
+    frame.dispatchCommand(301);
+    frame.practiceView().practiceChar(13);
+    frame.dispatchCommand(402);
+    ui.clearCalls();
+    frame.dispatchCommand(402);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
     EXPECT_TRUE(ui.calls().empty());
 }
 

@@ -1,6 +1,7 @@
 #include "practice/TPracticeWindow.h"
 
 #include "platform/Clock.h"
+#include "platform/Random.h"
 #include "support/ScriptedUi.h"
 
 #include <QTest>
@@ -56,6 +57,113 @@ TEST_F(PracticeView, TheCaretStandsAfterTheTypedAnswer)
     // A solid block on the screen.
     const QImage shown = view.grab().toImage();
     EXPECT_EQ(shown.pixelColor(place + QPoint(10, 1)), QColor(Qt::black));
+}
+
+TEST_F(PracticeView, TypedCharactersReachTheAnswerAndRefusedOnesBeep)
+{
+    start({sodium}, {chloride});
+    EXPECT_TRUE(view.session().asksForName());
+    QTest::keyClicks(&view, "Sodium");
+    EXPECT_EQ(view.session().typedAnswer(), "Sodium");
+    EXPECT_EQ(beeps(), 0);
+
+    // Characters no answer can hold, Tab and Esc among them: a beep each, nothing appended.
+    QTest::keyClicks(&view, "10-'.");
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Escape})
+        QTest::keyClick(&view, key);
+    EXPECT_EQ(beeps(), 7);
+    EXPECT_EQ(view.session().typedAnswer(), "Sodium");
+    EXPECT_TRUE(view.hasFocus());
+
+    // Keys that make no character do nothing at all.
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Shift, Qt::Key_F2, Qt::Key_Delete,
+                        Qt::Key_PageDown})
+        QTest::keyClick(&view, key);
+    EXPECT_EQ(beeps(), 7);
+    EXPECT_EQ(view.session().typedAnswer(), "Sodium");
+
+    QTest::keyClick(&view, Qt::Key_Backspace);
+    EXPECT_EQ(view.session().typedAnswer(), "Sodiu");
+    QTest::keyClicks(&view, "m chloride");
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(view.session().correctCount(), 1u);
+    EXPECT_FALSE(view.session().asksForName());
+}
+
+TEST_F(PracticeView, TheFortiethCharacterBeepsAndEnterOnNothingIsAWrongAnswer)
+{
+    start({mercury}, {chloride});
+    QTest::keyClick(&view, Qt::Key_Enter);
+    EXPECT_EQ(view.session().triedCount(), 1u);
+    EXPECT_EQ(view.session().correctCount(), 0u);
+    EXPECT_EQ(beeps(), 0);
+
+    QTest::keyClicks(&view, QString(39, 'H'));
+    EXPECT_EQ(beeps(), 0);
+    QTest::keyClicks(&view, "g");
+    EXPECT_EQ(beeps(), 1);
+    EXPECT_EQ(view.session().typedAnswer(), std::string(39, 'H'));
+    QTest::keyClick(&view, Qt::Key_Backspace);
+    EXPECT_EQ(view.session().typedAnswer().size(), 38u);
+    // Backspace on nothing beeps.
+    for (int i = 0; i < 38; ++i)
+        QTest::keyClick(&view, Qt::Key_Backspace);
+    QTest::keyClick(&view, Qt::Key_Backspace);
+    EXPECT_EQ(beeps(), 2);
+}
+
+TEST_F(PracticeView, TheQuestionIsPaintedInTheFontOfThirtyPixelLines)
+{
+    start({mercury}, {chloride});
+    ASSERT_TRUE(view.practiceFont());
+    const QFontMetrics metrics(*view.practiceFont(), &view);
+    EXPECT_LE(metrics.height(), 30);
+    QFont larger = *view.practiceFont();
+    larger.setPixelSize(larger.pixelSize() + 1);
+    EXPECT_GT(QFontMetrics(larger, &view).height(), 30);
+
+    // The red formula Hg2Cl2 stands at y 180, its digits 8 pixels lower.
+    const QImage shown = view.grab().toImage();
+    const auto redRows = [&](int x0, int x1) {
+        int top = -1, bottom = -1;
+        for (int y = 150; y < 260; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (shown.pixelColor(x, y) == QColor(255, 0, 0)) {
+                    if (top < 0)
+                        top = y;
+                    bottom = y;
+                }
+        return std::pair{top, bottom};
+    };
+    const int hWidth = metrics.horizontalAdvance("H") + metrics.horizontalAdvance("g");
+    const int twoWidth = metrics.horizontalAdvance("2");
+    const auto letters = redRows(20, 20 + hWidth);
+    const auto digit = redRows(20 + hWidth, 20 + hWidth + twoWidth);
+    ASSERT_GE(letters.first, 180);
+    EXPECT_GE(digit.first - letters.first, 6) << "the subscript is lower than the letters";
+}
+
+TEST_F(PracticeView, EndingRemovesTheCaretAndTheSession)
+{
+    start({sodium}, {chloride});
+    QTest::keyClicks(&view, "x");
+    QTest::keyClick(&view, Qt::Key_Return);
+    view.endPractice();
+    EXPECT_FALSE(view.caret().exists());
+    EXPECT_FALSE(view.sessionActive());
+    EXPECT_TRUE(view.session().workingLists().cations.empty());
+    // Without a session it asks nothing and changes nothing.
+    view.endPractice();
+    EXPECT_TRUE(ui.callsOf(Kind::Message).empty());
+}
+
+TEST_F(PracticeView, EachStartSeedsTheGeneratorFromTheClock)
+{
+    start(std::vector<TIon>(7, sodium), std::vector<TIon>(7, chloride));
+    Random expected;
+    expected.seed(1234);
+    EXPECT_EQ(view.session().cationIndex(), expected.next() % 7);
+    EXPECT_EQ(view.session().anionIndex(), expected.next() % 7);
 }
 
 } // namespace
