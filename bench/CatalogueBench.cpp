@@ -4,7 +4,6 @@
 #include "platform/QPainterSurface.h"
 #include "views/CatalogueDrawing.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -73,13 +72,3 @@ void PaintCatalogueScreen(benchmark::State& state)
 BENCHMARK(PaintCatalogueScreen)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
