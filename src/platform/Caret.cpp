@@ -22,8 +22,12 @@ void Caret::create(QWidget* owner, QSize size)
 
 void Caret::place(int x, int y)
 {
-    if (block)
-        block->move(x, y);
+    if (!block)
+        return;
+    block->move(x, y);
+    // Placed from its owner's paint, the block would otherwise wait for another reason to be
+    // drawn at its new place.
+    block->update();
 }
 
 void Caret::show()
