@@ -15,6 +15,8 @@
 TSymbolWindow::TSymbolWindow(Ui& ui, QWidget* parent)
     : QAbstractScrollArea(parent)
     , ui(ui)
+    , editor(ui, this, ions,
+             {[this] { SaveCations(); }, [this] { SaveAnions(); }, [this] { catalogueChanged(); }})
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -89,12 +91,7 @@ int TSymbolWindow::pageStep() const
     return verticalScrollBar()->pageStep();
 }
 
-// The editing and printing commands come with their own dialogs; until then they leave the
-// catalogue as it is.
-void TSymbolWindow::AddIon() {}
-void TSymbolWindow::DeleteIon() {}
-void TSymbolWindow::ChangeIon() {}
-void TSymbolWindow::SortIons() {}
+// Printing comes with the print job.
 void TSymbolWindow::PrintList() {}
 
 int TSymbolWindow::lineHeight() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/CatalogueEditor.h"
 #include "catalogue/IonCatalogue.h"
 #include "platform/CommandTable.h"
 
@@ -36,11 +37,13 @@ public:
     int pageStep() const;
 
     // Commands of the List and Quiz menus that the catalogue view carries out.
-    void AddIon();
-    void DeleteIon();
-    void ChangeIon();
-    void SortIons();
+    void AddIon() { editor.AddIon(); }
+    void DeleteIon() { editor.DeleteIon(); }
+    void ChangeIon() { editor.ChangeIon(); }
+    void SortIons() { editor.SortIons(); }
     void PrintList();
+
+    const CatalogueEditor& editing() const { return editor; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,5 +59,6 @@ private:
 
     Ui& ui;
     IonCatalogue ions;
+    CatalogueEditor editor;
     CommandTable ownCommands;
 };

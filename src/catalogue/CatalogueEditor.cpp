@@ -1,0 +1,200 @@
+#include "catalogue/CatalogueEditor.h"
+
+#include "platform/DecimalText.h"
+#include "platform/DialogTemplate.h"
+#include "platform/Ui.h"
+
+#include <algorithm>
+
+namespace {
+
+const EntryMessages addCation{
+    "You must include a cation name.", "You must include a cation symbol.",
+    "You must include a cation charge.", "You must include a cation charge from 1+ to 4+."};
+const EntryMessages addAnion{
+    "You must include an anion name.", "You must include an anion symbol.",
+    "You must include an anion charge.", "You must include a anion charge from 1- to 4-."};
+// Change Cation warns as Add Cation does; Change Anion's range message names + charges.
+const EntryMessages changeAnion{
+    "You must include an anion name.", "You must include an anion symbol.",
+    "You must include an anion charge.", "You must include an anion charge from 1+ to 4+."};
+
+bool emptyOrBlankFirst(const std::string& text)
+{
+    return text.empty() || text.front() == ' ';
+}
+
+} // namespace
+
+void TrimTrailingBlanks(std::string& text)
+{
+    std::size_t end = text.size();
+    while (end > 1 && text[end - 1] == ' ')
+        --end;
+    text.resize(end);
+}
+
+EntryCheck checkEntry(const TransferRecord& ion, const EntryMessages& messages)
+{
+    // Only the first character of each text is looked at.
+    if (emptyOrBlankFirst(ion.text(0)))
+        return {messages.name};
+    if (emptyOrBlankFirst(ion.text(1)))
+        return {messages.symbol};
+    if (emptyOrBlankFirst(ion.text(2)))
+        return {messages.charge};
+    const std::int32_t charge = readDecimal(ion.text(2));
+    if (charge < 1 || charge > 4)
+        return {messages.range};
+    return {std::nullopt, charge};
+}
+
+CatalogueEditor::CatalogueEditor(Ui& ui, QObject* owner, IonCatalogue& catalogue, Hooks hooks)
+    : ui(ui)
+    , owner(owner)
+    , catalogue(catalogue)
+    , hooks(std::move(hooks))
+    , choice{TransferRecord::choiceField(), TransferRecord::choiceField()}
+    , number{TransferRecord::textField(6), TransferRecord::choiceField(),
+             TransferRecord::choiceField()}
+    , ion{TransferRecord::textField(20), TransferRecord::textField(15), TransferRecord::textField(6)}
+{
+    // Both choices start at Cation.
+    choice.setChoice(0, 1);
+    number.setChoice(1, 1);
+}
+
+void CatalogueEditor::AddIon()
+{
+    if (ui.runDialog(owner, dialogTemplate("FIRSTDIALOG"), choice) != dialogOk)
+        return;
+    if (choice.choice(0) == 1)
+        AddCation();
+    else
+        AddAnion();
+}
+
+void CatalogueEditor::AddCation()
+{
+    addEntry(Side::Cation);
+}
+
+void CatalogueEditor::AddAnion()
+{
+    addEntry(Side::Anion);
+}
+
+std::optional<std::int32_t> CatalogueEditor::askEntry(const char* dialog,
+                                                      const EntryMessages& messages)
+{
+    for (;;) {
+        if (ui.runDialog(owner, dialogTemplate(dialog), ion) != dialogOk)
+            return std::nullopt;
+        // The warning comes after the dialog has closed; the dialog then opens anew with
+        // what was typed.
+        const EntryCheck check = checkEntry(ion, messages);
+        if (!check.problem)
+            return check.charge;
+        ui.messageBox(owner, *check.problem, "Warning", MessageIcon::Exclamation);
+    }
+}
+
+void CatalogueEditor::addEntry(Side side)
+{
+    ion.clear();
+    const bool cation = side == Side::Cation;
+    const std::optional<std::int32_t> charge =
+        askEntry(cation ? "ADDCAT" : "ADDAN", cation ? addCation : addAnion);
+    if (!charge)
+        return;
+    std::string name = ion.text(0);
+    std::string symbol = ion.text(1);
+    TrimTrailingBlanks(name);
+    TrimTrailingBlanks(symbol);
+    (cation ? catalogue.cations : catalogue.anions).append(TIon(name, symbol, *charge));
+    saved(side);
+}
+
+std::optional<std::pair<CatalogueEditor::Side, std::uint32_t>> CatalogueEditor::askNumber()
+{
+    number.setText(0, "");
+    for (;;) {
+        if (ui.runDialog(owner, dialogTemplate("NUMBERDLG"), number) != dialogOk)
+            return std::nullopt;
+        const std::int32_t typed = readDecimal(number.text(0));
+        const bool cation = number.choice(1) == 1;
+        const IonList& list = cation ? catalogue.cations : catalogue.anions;
+        if (typed >= 1 && static_cast<std::uint32_t>(typed) <= list.count())
+            return std::pair{cation ? Side::Cation : Side::Anion, static_cast<std::uint32_t>(typed)};
+        ui.messageBox(owner,
+                      cation ? "You must include a cation number that exists."
+                             : "You must include an anion number that exists.",
+                      "Warning", MessageIcon::Exclamation);
+    }
+}
+
+void CatalogueEditor::ChangeIon()
+{
+    if (const auto chosen = askNumber())
+        changeEntry(chosen->first, chosen->second);
+}
+
+void CatalogueEditor::ChangeCation(std::uint32_t n)
+{
+    changeEntry(Side::Cation, n);
+}
+
+void CatalogueEditor::ChangeAnion(std::uint32_t n)
+{
+    changeEntry(Side::Anion, n);
+}
+
+void CatalogueEditor::changeEntry(Side side, std::uint32_t n)
+{
+    const bool cation = side == Side::Cation;
+    TIon& entry = (cation ? catalogue.cations : catalogue.anions).at(n - 1);
+    // An entry from a damaged file may hold more than the fields take: they get what fits.
+    ion.setText(0, entry.name);
+    ion.setText(1, entry.symbol);
+    ion.setText(2, std::to_string(entry.charge));
+    const std::optional<std::int32_t> charge =
+        askEntry(cation ? "CHANGECAT" : "CHANGEAN", cation ? addCation : changeAnion);
+    if (!charge)
+        return;
+    std::string name = ion.text(0);
+    std::string symbol = ion.text(1);
+    TrimTrailingBlanks(name);
+    TrimTrailingBlanks(symbol);
+    entry = TIon(name, symbol, *charge);
+    saved(side);
+}
+
+void CatalogueEditor::DeleteIon()
+{
+    const auto chosen = askNumber();
+    if (!chosen)
+        return;
+    (chosen->first == Side::Cation ? catalogue.cations : catalogue.anions).remove(chosen->second - 1);
+    saved(chosen->first);
+}
+
+void CatalogueEditor::SortIons()
+{
+    // Byte-wise unsigned order of the names, equal names keeping their order; symbols and
+    // charges travel with their names.
+    const auto byName = [](const TIon& a, const TIon& b) { return a.name < b.name; };
+    std::stable_sort(catalogue.cations.items().begin(), catalogue.cations.items().end(), byName);
+    std::stable_sort(catalogue.anions.items().begin(), catalogue.anions.items().end(), byName);
+    hooks.saveCations();
+    hooks.saveAnions();
+    hooks.repaint();
+}
+
+void CatalogueEditor::saved(Side side)
+{
+    if (side == Side::Cation)
+        hooks.saveCations();
+    else
+        hooks.saveAnions();
+    hooks.repaint();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "catalogue/IonCatalogue.h"
+#include "platform/TransferRecord.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QObject;
+class Ui;
+
+// Cuts the blanks (character 32 only) off the end of a text, never past its first character.
+void TrimTrailingBlanks(std::string& text);
+
+// The warnings of the entry check, one set for each ion dialog.
+struct EntryMessages {
+    const char* name;
+    const char* symbol;
+    const char* charge;
+    const char* range;
+};
+
+// The first rule an ion dialog's record breaks, as its message; or the accepted charge.
+struct EntryCheck {
+    std::optional<std::string> problem;
+    std::int32_t charge = 0;
+};
+EntryCheck checkEntry(const TransferRecord& ion, const EntryMessages& messages);
+
+// The Add, Change, Delete and Sort commands of the List menu: their dialogs, checks and
+// warnings, the edit of the lists and the save of the edited list's file. The transfer
+// records keep their contents from one command to the next.
+class CatalogueEditor {
+public:
+    struct Hooks {
+        std::function<void()> saveCations;
+        std::function<void()> saveAnions;
+        std::function<void()> repaint; // the whole view, after every change
+    };
+
+    CatalogueEditor(Ui& ui, QObject* owner, IonCatalogue& catalogue, Hooks hooks);
+
+    void AddIon();
+    void AddCation();
+    void AddAnion();
+    void ChangeIon();
+    void ChangeCation(std::uint32_t number);
+    void ChangeAnion(std::uint32_t number);
+    void DeleteIon();
+    void SortIons();
+
+    // FIRSTDIALOG: cation choice, anion choice.
+    const TransferRecord& choiceTransfer() const { return choice; }
+    // NUMBERDLG: number text, cation choice, anion choice.
+    const TransferRecord& numberTransfer() const { return number; }
+    // ADDCAT, ADDAN, CHANGECAT, CHANGEAN: name, symbol, charge.
+    const TransferRecord& ionTransfer() const { return ion; }
+
+private:
+    enum class Side { Cation, Anion };
+
+    void addEntry(Side side);
+    void changeEntry(Side side, std::uint32_t number);
+    // NUMBERDLG until a number of the chosen list is given; the chosen side and 1-based
+    // number, or nothing when cancelled.
+    std::optional<std::pair<Side, std::uint32_t>> askNumber();
+    // Runs an ion dialog until its record passes the check; the accepted charge.
+    std::optional<std::int32_t> askEntry(const char* dialog, const EntryMessages& messages);
+    void saved(Side side);
+
+    Ui& ui;
+    QObject* owner;
+    IonCatalogue& catalogue;
+    Hooks hooks;
+    TransferRecord choice;
+    TransferRecord number;
+    TransferRecord ion;
+};
