@@ -150,6 +150,11 @@ TEST_F(FrameTest, EveryAcceleratorReachesItsCommandInEveryMode)
          {TFrame::Mode::Catalogue, TFrame::Mode::Practice, TFrame::Mode::QuizPreview}) {
         for (const auto& [key, command] : keys) {
             enter(mode);
+            // The editing commands open their first dialog, which is cancelled.
+            if (key == Qt::Key_F6)
+                ui.expectDialog("FIRSTDIALOG").cancel();
+            if (key == Qt::Key_F7 || key == Qt::Key_F8)
+                ui.expectDialog("NUMBERDLG").cancel();
             QSignalSpy received(&frame, &TFrame::commandReceived);
             QTest::keyClick(QApplication::focusWidget(), key);
             ASSERT_EQ(received.count(), 1) << "key " << key << " in mode " << int(mode);
@@ -339,6 +344,26 @@ TEST_F(PracticeShell, HomeInCatalogueModeAfterASessionAsksNothing)
     frame.dispatchCommand(402);
     EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
     EXPECT_TRUE(ui.calls().empty());
+}
+
+TEST_F(PracticeShell, EditingCommandsChangeTheHiddenCatalogueDuringPractice)
+{
+    ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
+    frame.dispatchCommand(301);
+    ui.expectDialog("FIRSTDIALOG").ok();
+    ui.expectDialog("ADDCAT").text(0, "Barium").text(1, "Ba").text(2, "2").ok();
+    frame.dispatchCommand(201);
+    frame.dispatchCommand(204);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Practice);
+    EXPECT_TRUE(frame.practiceView().sessionActive());
+    EXPECT_FALSE(frame.catalogueView().isVisible());
+    const IonList& cations = frame.catalogueView().catalogue().cations;
+    ASSERT_EQ(cations.count(), 4u);
+    EXPECT_EQ(cations.at(0).name, "Aluminum");
+    EXPECT_EQ(cations.at(1).name, "Barium");
+    EXPECT_EQ(catalogue_file::parse(files.folder.read("valkora.cat")).ions, cations);
+    // The practice still draws from its copies.
+    EXPECT_EQ(frame.practiceView().session().workingLists().cations.count(), 3u);
 }
 
 TEST(CommandRouting, TheClientViewComesFirstThenTheMainWindow)
