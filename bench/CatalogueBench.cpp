@@ -87,6 +87,12 @@ public:
         return MessageAnswer::Ok;
     }
     int runDialog(QObject*, const DialogTemplate&, TransferRecord&) override { return dialogCancel; }
+    bool printDialog(QObject*, QPrinter&, int, int) override { return false; }
+    std::unique_ptr<PrintingProgress> openPrintingDialog(QObject*, const std::string&,
+                                                         const std::string&) override
+    {
+        return nullptr;
+    }
     void beep() override {}
     void showHelpContents(QObject*, const std::string&) override {}
     void closeHelp(const std::string&) override {}

@@ -1,9 +1,11 @@
 #include "platform/QtUi.h"
 
 #include "platform/TemplateDialog.h"
+#include "print/PrintingDialog.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QWidget>
 
 namespace {
@@ -60,6 +62,24 @@ int QtUi::runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord
     closeSplash();
     TemplateDialog window(dialog, record, parentFor(owner));
     return window.execute();
+}
+
+bool QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage)
+{
+    closeSplash();
+    QPrintDialog dialog(&printer, parentFor(owner));
+    dialog.setMinMax(firstPage, lastPage);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<PrintingProgress> QtUi::openPrintingDialog(QObject* owner,
+                                                           const std::string& documentLine,
+                                                           const std::string& printerLine)
+{
+    return std::make_unique<PrintingDialog>(documentLine, printerLine, qobject_cast<QWidget*>(owner));
 }
 
 void QtUi::beep()

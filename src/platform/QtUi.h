@@ -14,6 +14,10 @@ public:
     MessageAnswer messageBox(QObject* owner, const std::string& text, const std::string& caption,
                              MessageIcon icon, MessageButtons buttons) override;
     int runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record) override;
+    bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) override;
+    std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
+                                                         const std::string& documentLine,
+                                                         const std::string& printerLine) override;
     void beep() override;
     void showHelpContents(QObject* owner, const std::string& helpFile) override;
     void closeHelp(const std::string& helpFile) override;

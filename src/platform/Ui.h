@@ -1,10 +1,21 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 class QObject;
+class QPrinter;
 class TransferRecord;
 struct DialogTemplate;
+
+// The "Printing" dialog while a print job runs: it shows the page going out and offers Cancel.
+class PrintingProgress {
+public:
+    virtual ~PrintingProgress() = default;
+    // "Now printing Page n of"; the window events are handled here, so Cancel can be pressed.
+    virtual void showPage(int page) = 0;
+    virtual bool cancelled() = 0;
+};
 
 enum class MessageIcon { Exclamation, Information, Question, Stop };
 enum class MessageButtons { Ok, YesNo };
@@ -24,6 +35,16 @@ public:
     // Runs the dialog modally with its transfer record; returns dialogOk or dialogCancel.
     virtual int runDialog(QObject* owner, const DialogTemplate& dialog,
                           TransferRecord& record) = 0;
+
+    // The print dialog: printer, copies and a page range within [firstPage, lastPage], no
+    // selection. The choices are kept in the printer. False when cancelled.
+    virtual bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) = 0;
+
+    // Opens the modeless "Printing" dialog with its three lines; it closes when the result is
+    // destroyed.
+    virtual std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
+                                                                 const std::string& documentLine,
+                                                                 const std::string& printerLine) = 0;
 
     // The system's default sound.
     virtual void beep() = 0;

@@ -88,6 +88,16 @@ void PracticeSession::markAndAdvance()
     noAnswer = false;
 }
 
+void PracticeSession::restartAfterPrint()
+{
+    correct = 0;
+    tried = 0;
+    newCompound();
+    asksName = !asksName;
+    expected = asksName ? name : formula;
+    typed.clear();
+}
+
 CaretPlace paintPractice(TextSurface& surface, const PracticeSession& s)
 {
     const auto text = [&surface](int x, int y, const std::string& t) {

@@ -36,6 +36,10 @@ public:
     Typed typeChar(unsigned char ch);
     void markAndAdvance();
     void newCompound();
+    // After the results have gone to the printer, whatever came of it: the counts start from
+    // 0 and a new question of the other kind is asked. The verdict of the last marked answer
+    // stays; before any answer there is none to show.
+    void restartAfterPrint();
 
     bool asksForName() const { return asksName; }
     bool noAnswerYet() const { return noAnswer; }

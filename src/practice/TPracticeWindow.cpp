@@ -1,9 +1,11 @@
 #include "practice/TPracticeWindow.h"
 
 #include "platform/Clock.h"
+#include "platform/DialogTemplate.h"
 #include "platform/QPainterSurface.h"
 #include "platform/Random.h"
 #include "platform/Ui.h"
+#include "practice/MyPrintout.h"
 #include "resources/CommandIds.h"
 
 #include <QKeyEvent>
@@ -34,6 +36,7 @@ TPracticeWindow::TPracticeWindow(Ui& ui, Clock& clock, QWidget* parent)
     , clock(clock)
     , drill(programRandom())
     , font(makePracticeFont(this))
+    , printer(ui)
 {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -64,14 +67,35 @@ void TPracticeWindow::practiceChar(unsigned char ch)
         update(); // the paint places the caret after the answer
 }
 
-// Printing the results comes with the printout itself.
-void TPracticeWindow::printResults() {}
+void TPracticeWindow::printResults()
+{
+    if (drill.active())
+        printResultsAndRestart(true);
+}
+
+void TPracticeWindow::printResultsAndRestart(bool sessionGoesOn)
+{
+    names.clear();
+    if (ui.runDialog(this, dialogTemplate("NAMEDLG"), names) != dialogOk)
+        return;
+    MyPrintout printout("Results", names.text(1), names.text(0), drill.correctCount(),
+                        drill.triedCount());
+    printer.Print(this, printout, true);
+    drill.restartAfterPrint();
+    if (sessionGoesOn)
+        makeCaret();
+    update();
+}
 
 void TPracticeWindow::endPractice()
 {
     cursor.destroy();
     if (!drill.active())
         return;
+    if (drill.triedCount() != 0 &&
+        ui.messageBox(this, "Do you want to print out practice results?", "Information",
+                      MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes)
+        printResultsAndRestart(false);
     drill.end();
 }
 

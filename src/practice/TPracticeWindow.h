@@ -2,7 +2,9 @@
 
 #include "platform/Caret.h"
 #include "platform/CommandTable.h"
+#include "platform/TransferRecord.h"
 #include "practice/PracticeSession.h"
+#include "print/Printer.h"
 
 #include <QFont>
 #include <QWidget>
@@ -48,6 +50,9 @@ protected:
 
 private:
     void makeCaret();
+    // The name dialog, the printout and the new question; the caret comes back only while
+    // the session goes on.
+    void printResultsAndRestart(bool sessionGoesOn);
 
     Ui& ui;
     Clock& clock;
@@ -55,4 +60,7 @@ private:
     PracticeSession drill;
     Caret cursor;
     std::optional<QFont> font;
+    // NAMEDLG: first name, last name.
+    TransferRecord names{TransferRecord::textField(20), TransferRecord::textField(20)};
+    Printer printer;
 };

@@ -4,6 +4,7 @@
 #include "platform/QPainterSurface.h"
 #include "platform/Ui.h"
 #include "views/CatalogueDrawing.h"
+#include "views/ListPrintout.h"
 
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -17,6 +18,7 @@ TSymbolWindow::TSymbolWindow(Ui& ui, QWidget* parent)
     , ui(ui)
     , editor(ui, this, ions,
              {[this] { SaveCations(); }, [this] { SaveAnions(); }, [this] { catalogueChanged(); }})
+    , printer(ui)
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -91,8 +93,11 @@ int TSymbolWindow::pageStep() const
     return verticalScrollBar()->pageStep();
 }
 
-// Printing comes with the print job.
-void TSymbolWindow::PrintList() {}
+void TSymbolWindow::PrintList()
+{
+    ListPrintout printout(ions);
+    printer.Print(this, printout, true);
+}
 
 int TSymbolWindow::lineHeight() const
 {

@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueEditor.h"
 #include "catalogue/IonCatalogue.h"
 #include "platform/CommandTable.h"
+#include "print/Printer.h"
 
 #include <QAbstractScrollArea>
 
@@ -41,6 +42,7 @@ public:
     void DeleteIon() { editor.DeleteIon(); }
     void ChangeIon() { editor.ChangeIon(); }
     void SortIons() { editor.SortIons(); }
+    // Prints both lists from their top, whatever the scroll position; the mode stays.
     void PrintList();
 
     const CatalogueEditor& editing() const { return editor; }
@@ -61,4 +63,5 @@ private:
     IonCatalogue ions;
     CatalogueEditor editor;
     CommandTable ownCommands;
+    Printer printer;
 };

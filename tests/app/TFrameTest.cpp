@@ -155,6 +155,8 @@ TEST_F(FrameTest, EveryAcceleratorReachesItsCommandInEveryMode)
                 ui.expectDialog("FIRSTDIALOG").cancel();
             if (key == Qt::Key_F7 || key == Qt::Key_F8)
                 ui.expectDialog("NUMBERDLG").cancel();
+            if (key == Qt::Key_F5)
+                ui.expectPrintDialog("").cancel();
             QSignalSpy received(&frame, &TFrame::commandReceived);
             QTest::keyClick(QApplication::focusWidget(), key);
             ASSERT_EQ(received.count(), 1) << "key " << key << " in mode " << int(mode);
@@ -339,6 +341,7 @@ TEST_F(PracticeShell, HomeInCatalogueModeAfterASessionAsksNothing)
     ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
     frame.dispatchCommand(301);
     frame.practiceView().practiceChar(13);
+    ui.answer(MessageAnswer::No);
     frame.dispatchCommand(402);
     ui.clearCalls();
     frame.dispatchCommand(402);

@@ -3,6 +3,8 @@
 #include "platform/DialogTemplate.h"
 #include "platform/TransferRecord.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 ScriptedUi::DialogStep& ScriptedUi::DialogStep::text(int field, std::string value)
@@ -17,8 +19,23 @@ ScriptedUi::DialogStep& ScriptedUi::DialogStep::choice(int field, std::uint32_t 
     return *this;
 }
 
+ScriptedUi::PrintStep& ScriptedUi::PrintStep::pages(int from, int to)
+{
+    fromPage = from;
+    toPage = to;
+    return *this;
+}
+
+ScriptedUi::PrintStep& ScriptedUi::PrintStep::copies(int count)
+{
+    copyCount = count;
+    return *this;
+}
+
 ScriptedUi::~ScriptedUi()
 {
+    if (!printSteps.empty())
+        ADD_FAILURE() << printSteps.size() << " scripted print dialog(s) never shown";
     if (!steps.empty())
         ADD_FAILURE() << steps.size() << " scripted dialog(s) never shown, the first "
                       << steps.front().templateName;
@@ -73,6 +90,66 @@ int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, Transfer
     for (const auto& [field, value] : step.choices)
         record.setChoice(field, value);
     return dialogOk;
+}
+
+ScriptedUi::PrintStep& ScriptedUi::expectPrintDialog(std::string outputFile)
+{
+    printSteps.push_back(PrintStep(std::move(outputFile)));
+    return printSteps.back();
+}
+
+bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage)
+{
+    log.push_back({Call::Kind::PrintDialog, std::to_string(firstPage) + "-" + std::to_string(lastPage),
+                   {}, {}, {}, owner, {}, {}});
+    if (printSteps.empty()) {
+        ADD_FAILURE() << "unscripted print dialog";
+        return false;
+    }
+    const PrintStep step = printSteps.front();
+    printSteps.pop_front();
+    if (!step.accepted)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(step.outputFile));
+    printer.setCopyCount(step.copyCount);
+    if (step.fromPage > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(step.fromPage, step.toPage);
+    } else {
+        printer.setPrintRange(QPrinter::AllPages);
+        printer.setFromTo(0, 0);
+    }
+    return true;
+}
+
+namespace {
+
+class ScriptedProgress : public PrintingProgress {
+public:
+    ScriptedProgress(std::vector<int>& shown, int cancelAt) : shown(shown), cancelAt(cancelAt) {}
+    void showPage(int page) override
+    {
+        shown.push_back(page);
+        if (page == cancelAt)
+            pressed = true;
+    }
+    bool cancelled() override { return pressed; }
+
+private:
+    std::vector<int>& shown;
+    int cancelAt;
+    bool pressed = false;
+};
+
+} // namespace
+
+std::unique_ptr<PrintingProgress> ScriptedUi::openPrintingDialog(QObject* owner,
+                                                                 const std::string& documentLine,
+                                                                 const std::string& printerLine)
+{
+    log.push_back({Call::Kind::Printing, documentLine, printerLine, {}, {}, owner, {}, {}});
+    return std::make_unique<ScriptedProgress>(pagesShown, cancelAtPage);
 }
 
 void ScriptedUi::beep()

@@ -16,10 +16,12 @@
 class ScriptedUi : public Ui {
 public:
     struct Call {
-        enum class Kind { Message, Dialog, Beep, ShowHelp, CloseHelp };
+        enum class Kind { Message, Dialog, Beep, ShowHelp, CloseHelp, PrintDialog, Printing };
         Kind kind;
-        std::string text;     // message text, dialog template name or help file
-        std::string caption;  // message boxes
+        // Message text, dialog template name, help file, print dialog page limits
+        // ("1-2147483647") or the "Printing" dialog's document line.
+        std::string text;
+        std::string caption;  // message boxes; the "Printing" dialog's printer line
         MessageIcon icon = MessageIcon::Exclamation;
         MessageButtons buttons = MessageButtons::Ok;
         QObject* owner = nullptr;
@@ -44,16 +46,43 @@ public:
         int result = 2;
     };
 
+    // The print dialog's answer: OK prints to a PDF file, optionally a page range and copies.
+    class PrintStep {
+    public:
+        PrintStep& pages(int from, int to);
+        PrintStep& copies(int count);
+        void ok() { accepted = true; }
+        void cancel() { accepted = false; }
+
+    private:
+        friend class ScriptedUi;
+        explicit PrintStep(std::string file) : outputFile(std::move(file)) {}
+        std::string outputFile;
+        int fromPage = 0;
+        int toPage = 0;
+        int copyCount = 1;
+        bool accepted = false;
+    };
+
     ScriptedUi() = default;
     // Fails the running test when scripted steps were never used.
     ~ScriptedUi() override;
 
     DialogStep& expectDialog(std::string templateName);
     void answer(MessageAnswer reply) { answers.push_back(reply); }
+    PrintStep& expectPrintDialog(std::string outputFile);
+    // Presses Cancel in "Printing" once it shows this page.
+    void cancelPrintingAtPage(int page) { cancelAtPage = page; }
+    // The pages that "Printing" announced, in order.
+    const std::vector<int>& announcedPages() const { return pagesShown; }
 
     MessageAnswer messageBox(QObject* owner, const std::string& text, const std::string& caption,
                              MessageIcon icon, MessageButtons buttons) override;
     int runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record) override;
+    bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) override;
+    std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
+                                                         const std::string& documentLine,
+                                                         const std::string& printerLine) override;
     void beep() override;
     void showHelpContents(QObject* owner, const std::string& helpFile) override;
     void closeHelp(const std::string& helpFile) override;
@@ -67,5 +96,8 @@ public:
 private:
     std::deque<DialogStep> steps;
     std::deque<MessageAnswer> answers;
+    std::deque<PrintStep> printSteps;
+    int cancelAtPage = 0;
+    std::vector<int> pagesShown;
     std::vector<Call> log;
 };

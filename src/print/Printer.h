@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPrinter>
+
+class Printout;
+class QWidget;
+class Ui;
+
+// The printer object of a view: the system's default printer, keeping the print dialog's
+// choices (printer, copies, pages) from one job to the next.
+class Printer {
+public:
+    explicit Printer(Ui& ui);
+
+    // Runs one print job: the print dialog when asked for, then the "Printing" dialog and the
+    // pages, with the whole main window taking no command meanwhile. True when every page
+    // went out; a failure or a cancel is reported in a "Print Error" box.
+    bool Print(QWidget* parent, Printout& printout, bool showDialog);
+
+    QPrinter& device() { return printer; }
+
+private:
+    Ui& ui;
+    QPrinter printer;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/TextSurface.h"
+
+#include <string>
+
+// What a print job prints: a title, the pages it has and how each is painted. Pages are
+// painted on the printer's surface in its own pixels.
+class Printout {
+public:
+    struct PageLimits {
+        int first = 1;
+        int last = 2147483647;
+    };
+
+    explicit Printout(std::string title) : documentTitle(std::move(title)) {}
+    virtual ~Printout() = default;
+
+    // The document name, shown in "Printing" and handed to the printing system.
+    const std::string& title() const { return documentTitle; }
+
+    virtual PageLimits pageLimits() const { return {}; }
+    // Page 1 alone, unless a printout has more.
+    virtual bool hasPage(int page) const { return page == 1; }
+    // The surface the pages will be painted on, for measuring, and its page size.
+    virtual void takeSurface(TextSurface&, int pageWidth, int pageHeight)
+    {
+        width = pageWidth;
+        height = pageHeight;
+    }
+    virtual void printPage(int page, TextSurface& surface) = 0;
+
+    virtual void beginPrinting() {}
+    virtual void beginDocument(int /*first*/, int /*last*/) {}
+    virtual void endDocument() {}
+    virtual void endPrinting() {}
+
+protected:
+    int pageWidth() const { return width; }
+    int pageHeight() const { return height; }
+
+private:
+    std::string documentTitle;
+    int width = 0;
+    int height = 0;
+};
