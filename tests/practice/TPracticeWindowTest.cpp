@@ -2,7 +2,9 @@
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "support/PdfPages.h"
 #include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
 
 #include <QTest>
 
@@ -166,6 +168,110 @@ TEST_F(PracticeView, EachStartSeedsTheGeneratorFromTheClock)
     expected.seed(1234);
     EXPECT_EQ(view.session().cationIndex(), expected.next() % 7);
     EXPECT_EQ(view.session().anionIndex(), expected.next() % 7);
+}
+
+class PracticeResults : public PracticeView {
+protected:
+    void SetUp() override { start({sodium}, {chloride}); }
+    std::string pdf() const { return folder.path("results.pdf").toStdString(); }
+    void answer(const char* text)
+    {
+        QTest::keyClicks(&view, text);
+        QTest::keyClick(&view, Qt::Key_Return);
+    }
+    TempFolder folder;
+};
+
+TEST_F(PracticeResults, PrintingRestartsTheCountWithANewQuestionAndKeepsTheVerdict)
+{
+    answer("Sodium chloride");
+    answer("NaCl");
+    answer("Sodium chlorid");
+    ASSERT_EQ(view.session().triedCount(), 3u);
+    ASSERT_FALSE(view.session().asksForName());
+
+    ui.expectDialog("NAMEDLG").text(0, "Ann").text(1, "Lee").ok();
+    ui.expectPrintDialog(pdf()).ok();
+    view.printResults();
+    EXPECT_EQ(pdfPageCount(folder.path("results.pdf")), 1);
+    EXPECT_EQ(ui.callsOf(Kind::Printing)[0].text, "'Results' on the");
+    EXPECT_EQ(view.session().correctCount(), 0u);
+    EXPECT_EQ(view.session().triedCount(), 0u);
+    EXPECT_TRUE(view.session().asksForName());
+    EXPECT_FALSE(view.session().noAnswerYet());
+    EXPECT_EQ(view.session().previousTyped(), "Sodium chlorid");
+    EXPECT_TRUE(view.caret().exists());
+
+    // The names are cleared before every showing.
+    ui.expectDialog("NAMEDLG").cancel();
+    view.printResults();
+    EXPECT_EQ(ui.callsOf(Kind::Dialog).back().shownTexts, (std::vector<std::string>{"", ""}));
+}
+
+TEST_F(PracticeResults, CancelInTheNameDialogChangesNothing)
+{
+    answer("NaCl");
+    QTest::keyClicks(&view, "Na");
+    ui.expectDialog("NAMEDLG").text(0, "Ann").cancel();
+    view.printResults();
+    EXPECT_EQ(view.session().triedCount(), 1u);
+    EXPECT_FALSE(view.session().asksForName());
+    EXPECT_EQ(view.session().typedAnswer(), "Na");
+    EXPECT_TRUE(ui.callsOf(Kind::PrintDialog).empty());
+}
+
+TEST_F(PracticeResults, BeforeAnyAnswerThereIsNoVerdictAfterwards)
+{
+    ui.expectDialog("NAMEDLG").ok();
+    ui.expectPrintDialog(pdf()).ok();
+    view.printResults();
+    EXPECT_TRUE(view.session().noAnswerYet());
+    EXPECT_FALSE(view.session().asksForName());
+}
+
+TEST_F(PracticeResults, QuitPracticeAsksOnlyAfterAnAnswer)
+{
+    view.endPractice();
+    EXPECT_TRUE(ui.calls().empty());
+    EXPECT_FALSE(view.sessionActive());
+}
+
+TEST_F(PracticeResults, QuitPracticeOffersThePrintout)
+{
+    answer("x");
+    ui.answer(MessageAnswer::No);
+    view.endPractice();
+    const auto asked = ui.callsOf(Kind::Message);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].text, "Do you want to print out practice results?");
+    EXPECT_EQ(asked[0].caption, "Information");
+    EXPECT_EQ(asked[0].icon, MessageIcon::Question);
+    EXPECT_EQ(asked[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(asked[0].owner, &view);
+    EXPECT_TRUE(ui.callsOf(Kind::Dialog).empty());
+    EXPECT_FALSE(view.sessionActive());
+}
+
+TEST_F(PracticeResults, YesThenCancelPrintsNothingAndStillEnds)
+{
+    answer("x");
+    ui.answer(MessageAnswer::Yes);
+    ui.expectDialog("NAMEDLG").cancel();
+    view.endPractice();
+    EXPECT_TRUE(ui.callsOf(Kind::PrintDialog).empty());
+    EXPECT_FALSE(view.sessionActive());
+}
+
+TEST_F(PracticeResults, YesPrintsAndEndsWithoutACaret)
+{
+    answer("x");
+    ui.answer(MessageAnswer::Yes);
+    ui.expectDialog("NAMEDLG").text(0, "Ann").text(1, "Lee").ok();
+    ui.expectPrintDialog(pdf()).ok();
+    view.endPractice();
+    EXPECT_EQ(pdfPageCount(folder.path("results.pdf")), 1);
+    EXPECT_FALSE(view.sessionActive());
+    EXPECT_FALSE(view.caret().exists());
 }
 
 } // namespace
