@@ -83,6 +83,8 @@ Printer::Printer(Ui& ui)
 bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
 {
     const Printout::PageLimits limits = printout.pageLimits();
+    // Named first, so that printing to a file offers the document's name.
+    printer.setDocName(latin1(printout.title()));
     if (showDialog && !ui.printDialog(parent, printer, limits.first, limits.last))
         return false;
 
@@ -92,7 +94,6 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
         first = printer.fromPage();
         last = printer.toPage();
     }
-    printer.setDocName(latin1(printout.title()));
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     MeasuringSurface measuring(printer);
