@@ -147,7 +147,10 @@ HelpDocument programHelp()
               "leave it, as it is already kept.</p>"},
              {"printlist", "Print List", cmd::PrintList, "Quiz menu, Print List. Key: F5.",
               "<p>Prints both ion lists as the window shows them, numbers, names, symbols "
-              "and charges, after you have chosen the printer.</p>"},
+              "and charges, after you have chosen the printer. Long lists go on over as many "
+              "pages as they need. Without a printer, choose Print to File (PDF).</p>"
+              "<p>While the pages go out a small Printing window shows the page; its Cancel "
+              "button stops the printing.</p>"},
              {"exit", "Exit", cmd::Exit,
               "Quiz menu, Exit; during practice, Practice menu, Exit Program. Key: Alt+X.",
               "<p>Ends Valkora at once, without any question. Changes to the lists are "
