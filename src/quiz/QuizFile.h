@@ -1,0 +1,37 @@
+#pragma once
+
+#include "quiz/TSentence.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+class QIODevice;
+
+// Quiz files (*.qzz): a little-endian unsigned 32-bit count, then 104-byte records of a
+// 100-byte zero-terminated text and a signed 32-bit exercise flag.
+namespace quiz_file {
+
+inline constexpr int recordSize = 104;
+inline constexpr int textFieldSize = 100;
+
+struct ReadResult {
+    bool opened = false;
+    SentenceList sentences;
+    // The count the file claims; more than sentences.size() when records are missing.
+    std::uint32_t promised = 0;
+};
+
+// Takes complete records only, never allocating from the count; a text without a zero
+// byte is cut to 99 characters.
+ReadResult parse(const QByteArray& bytes);
+ReadResult read(const QString& path);
+
+QByteArray serialize(const SentenceList& sentences);
+// Writes every byte and checks each write.
+bool write(QIODevice& device, const SentenceList& sentences);
+// Replaces the file whole, or leaves the old one byte for byte when anything fails.
+bool save(const QString& path, const SentenceList& sentences);
+
+} // namespace quiz_file
