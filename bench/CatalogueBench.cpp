@@ -87,6 +87,8 @@ public:
         return MessageAnswer::Ok;
     }
     int runDialog(QObject*, const DialogTemplate&, TransferRecord&) override { return dialogCancel; }
+    bool openFileDialog(QObject*, FileChoice&) override { return false; }
+    bool saveFileDialog(QObject*, FileChoice&) override { return false; }
     bool printDialog(QObject*, QPrinter&, int, int) override { return false; }
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject*, const std::string&,
                                                          const std::string&) override

@@ -1,8 +1,11 @@
 #include "app/TFrame.h"
 
 #include "compound/IonRange.h"
+#include "platform/DialogTemplate.h"
+#include "platform/TransferRecord.h"
 #include "platform/Ui.h"
 #include "practice/TPracticeWindow.h"
+#include "quiz/QuizHeading.h"
 #include "quiz/TQuizWindow.h"
 #include "resources/CommandIds.h"
 #include "resources/Menus.h"
@@ -153,10 +156,44 @@ void TFrame::dispatchCommand(int command)
     routeCommand(command, clientCommands(), frameCommands);
 }
 
-// New edits the quiz heading and ends with Make quiz; both come with the quiz itself.
-void TFrame::NewQuiz() {}
+void TFrame::NewQuiz()
+{
+    const QString headingFile = QString::fromLatin1(quiz_heading::fileName);
+    const auto unableToOpen = [this] {
+        ui.messageBox(this, "Unable to open valkora.hed", "Warning", MessageIcon::Exclamation);
+    };
+    const std::optional<QByteArray> file = quiz_heading::readFile(headingFile);
+    if (!file) {
+        unableToOpen();
+        return;
+    }
+    quizHeading = quiz_heading::forEditing(*file);
+    TransferRecord record{TransferRecord::textField(int(quiz_heading::maxLength) + 1)};
+    record.setText(0, quizHeading);
+    if (ui.runDialog(this, dialogTemplate("EDITHEADING"), record) != dialogOk)
+        return;
+    quizHeading = record.text(0);
+    if (!quiz_heading::save(headingFile, quizHeading)) {
+        unableToOpen();
+        return;
+    }
+    MakeQuiz();
+}
 
-void TFrame::MakeQuiz() {}
+void TFrame::MakeQuiz()
+{
+    const IonCatalogue& catalogue = symbolWindow->catalogue();
+    if (practiceWindow->sessionActive() || catalogue.cations.empty() || catalogue.anions.empty())
+        return;
+    const std::optional<IonRange> range = askIonRange(ui, symbolWindow, catalogue);
+    if (!range)
+        return;
+    // Emptied first: a quiz still shown (New given in quiz preview) leaves its taken copies.
+    quizWindow->workingLists() = {};
+    buildWorkingLists(catalogue, *range, quizWindow->workingLists());
+    switchView(symbolWindow, "MENU_4", quizWindow);
+    quizWindow->CreateQuiz(*range);
+}
 
 void TFrame::OpenQuiz()
 {

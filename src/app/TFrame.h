@@ -77,6 +77,8 @@ private:
     TPracticeWindow* practiceWindow;
     CommandTable frameCommands;
     std::string currentMenu;
+    // The quiz heading as New loaded and stored it last: at most 120 characters.
+    std::string quizHeading;
     bool helpIndexUsed = false;
     bool usingHelpUsed = false;
 };

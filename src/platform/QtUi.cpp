@@ -4,6 +4,7 @@
 #include "print/PrintingDialog.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QWidget>
@@ -62,6 +63,38 @@ int QtUi::runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord
     closeSplash();
     TemplateDialog window(dialog, record, parentFor(owner));
     return window.execute();
+}
+
+namespace {
+
+bool runFileDialog(QWidget* parent, FileChoice& choice, bool save)
+{
+    QFileDialog dialog(parent);
+    dialog.setNameFilter(QString::fromLatin1((choice.filterName + " (" + choice.pattern + ")").c_str()));
+    dialog.setDefaultSuffix(QString::fromLatin1(choice.defaultExtension.c_str()));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Open takes an existing file only; both need an existing folder.
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!choice.fileName.empty())
+        dialog.selectFile(QString::fromLocal8Bit(choice.fileName.c_str()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    choice.fileName = dialog.selectedFiles().front().toLocal8Bit().toStdString();
+    return true;
+}
+
+} // namespace
+
+bool QtUi::openFileDialog(QObject* owner, FileChoice& choice)
+{
+    closeSplash();
+    return runFileDialog(parentFor(owner), choice, false);
+}
+
+bool QtUi::saveFileDialog(QObject* owner, FileChoice& choice)
+{
+    closeSplash();
+    return runFileDialog(parentFor(owner), choice, true);
 }
 
 bool QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage)

@@ -14,6 +14,8 @@ public:
     MessageAnswer messageBox(QObject* owner, const std::string& text, const std::string& caption,
                              MessageIcon icon, MessageButtons buttons) override;
     int runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record) override;
+    bool openFileDialog(QObject* owner, FileChoice& choice) override;
+    bool saveFileDialog(QObject* owner, FileChoice& choice) override;
     bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) override;
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
                                                          const std::string& documentLine,

@@ -17,6 +17,15 @@ public:
     virtual bool cancelled() = 0;
 };
 
+// The choice that the open and save dialogs of quiz files share, so that the name chosen
+// last is offered next time.
+struct FileChoice {
+    std::string filterName = "Quiz Files";
+    std::string pattern = "*.qzz";
+    std::string defaultExtension = "qzz"; // added to a name given without one
+    std::string fileName;                 // the name chosen last, empty at first
+};
+
 enum class MessageIcon { Exclamation, Information, Question, Stop };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
@@ -35,6 +44,11 @@ public:
     // Runs the dialog modally with its transfer record; returns dialogOk or dialogCancel.
     virtual int runDialog(QObject* owner, const DialogTemplate& dialog,
                           TransferRecord& record) = 0;
+
+    // The open-file dialog: an existing file in an existing folder. False when cancelled.
+    virtual bool openFileDialog(QObject* owner, FileChoice& choice) = 0;
+    // The save-file dialog: any name in an existing folder. False when cancelled.
+    virtual bool saveFileDialog(QObject* owner, FileChoice& choice) = 0;
 
     // The print dialog: printer, copies and a page range within [firstPage, lastPage], no
     // selection. The choices are kept in the printer. False when cancelled.

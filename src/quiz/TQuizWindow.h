@@ -1,22 +1,57 @@
 #pragma once
 
+#include "compound/IonRange.h"
+#include "platform/Ui.h"
+#include "print/Printer.h"
+#include "quiz/TSentence.h"
+
 #include <QAbstractScrollArea>
 
 class Clock;
-class Ui;
 
-// The quiz view: shows a generated or opened quiz in quiz preview mode.
+// The quiz view: holds the quiz being shown and its working lists, draws the quiz numbered
+// and with lowered subscripts, prints it, and keeps it in quiz files.
 class TQuizWindow : public QAbstractScrollArea {
     Q_OBJECT
 public:
+    static constexpr int scrollUnit = 15;
+    static constexpr int minimumRange = 400;
+
     // Seeds the program's random generator from the clock.
     TQuizWindow(Ui& ui, Clock& clock, QWidget* parent = nullptr);
 
-    // Open, and the two ways of leaving a quiz.
+    WorkingLists& workingLists() { return lists; }
+    const SentenceList& sentences() const { return quiz; }
+    std::uint32_t sentenceCount() const { return static_cast<std::uint32_t>(quiz.size()); }
+    bool openedFromFile() const { return fromFile; }
+    const FileChoice& quizFileChoice() const { return fileChoice; }
+
+    // A new quiz from the heading file and the working lists, drawn at once.
+    void CreateQuiz(IonRange range);
+    // The open dialog, then the chosen file read; false when no file was chosen.
     bool OpenQuiz();
+    void ReadQuizFile(const std::string& name);
+    void WriteQuizFile(const std::string& name);
     void PrintQuiz();
+    // Offers to store a quiz that did not come from a file, then empties the quiz.
     void LeaveQuiz();
 
+    int scrollPosition() const;
+    int scrollRange() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void quizChanged();
+
     Ui& ui;
+    WorkingLists lists;
+    SentenceList quiz;
+    bool fromFile = false;
+    FileChoice fileChoice;
+    Printer printer;
 };

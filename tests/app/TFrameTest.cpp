@@ -157,6 +157,8 @@ TEST_F(FrameTest, EveryAcceleratorReachesItsCommandInEveryMode)
                 ui.expectDialog("NUMBERDLG").cancel();
             if (key == Qt::Key_F5)
                 ui.expectPrintDialog("").cancel();
+            if (key == Qt::Key_F4)
+                ui.expectOpenFile(std::nullopt);
             QSignalSpy received(&frame, &TFrame::commandReceived);
             QTest::keyClick(QApplication::focusWidget(), key);
             ASSERT_EQ(received.count(), 1) << "key " << key << " in mode " << int(mode);
@@ -188,6 +190,9 @@ TEST_F(FrameTest, QuitPracticeAndLeavingAQuizReturnToCatalogueMode)
     }
     for (int command : {602, 603}) {
         enter(TFrame::Mode::QuizPreview);
+        if (command == 602)
+            ui.expectPrintDialog("").cancel();
+        ui.answer(MessageAnswer::No);
         frame.setWindowTitle("a quiz");
         frame.dispatchCommand(command);
         EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);

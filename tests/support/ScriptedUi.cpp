@@ -34,6 +34,8 @@ ScriptedUi::PrintStep& ScriptedUi::PrintStep::copies(int count)
 
 ScriptedUi::~ScriptedUi()
 {
+    if (!fileSteps.empty())
+        ADD_FAILURE() << fileSteps.size() << " scripted file dialog(s) never shown";
     if (!printSteps.empty())
         ADD_FAILURE() << printSteps.size() << " scripted print dialog(s) never shown";
     if (!steps.empty())
@@ -90,6 +92,35 @@ int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, Transfer
     for (const auto& [field, value] : step.choices)
         record.setChoice(field, value);
     return dialogOk;
+}
+
+bool ScriptedUi::fileDialog(QObject* owner, FileChoice& choice, bool save)
+{
+    log.push_back({save ? Call::Kind::SaveFile : Call::Kind::OpenFile, choice.fileName, {}, {}, {},
+                   owner, {}, {}});
+    EXPECT_EQ(choice.filterName + " (" + choice.pattern + ")", "Quiz Files (*.qzz)");
+    EXPECT_EQ(choice.defaultExtension, "qzz");
+    if (fileSteps.empty()) {
+        ADD_FAILURE() << "unscripted file dialog";
+        return false;
+    }
+    const FileStep step = fileSteps.front();
+    fileSteps.pop_front();
+    EXPECT_EQ(step.save, save) << "the script expected the other file dialog";
+    if (!step.fileName)
+        return false;
+    choice.fileName = *step.fileName;
+    return true;
+}
+
+bool ScriptedUi::openFileDialog(QObject* owner, FileChoice& choice)
+{
+    return fileDialog(owner, choice, false);
+}
+
+bool ScriptedUi::saveFileDialog(QObject* owner, FileChoice& choice)
+{
+    return fileDialog(owner, choice, true);
 }
 
 ScriptedUi::PrintStep& ScriptedUi::expectPrintDialog(std::string outputFile)

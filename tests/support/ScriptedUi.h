@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,10 +17,13 @@
 class ScriptedUi : public Ui {
 public:
     struct Call {
-        enum class Kind { Message, Dialog, Beep, ShowHelp, CloseHelp, PrintDialog, Printing };
+        enum class Kind {
+            Message, Dialog, Beep, ShowHelp, CloseHelp, PrintDialog, Printing, OpenFile, SaveFile
+        };
         Kind kind;
         // Message text, dialog template name, help file, print dialog page limits
-        // ("1-2147483647") or the "Printing" dialog's document line.
+        // ("1-2147483647"), the "Printing" dialog's document line, or the file name a file
+        // dialog offered.
         std::string text;
         std::string caption;  // message boxes; the "Printing" dialog's printer line
         MessageIcon icon = MessageIcon::Exclamation;
@@ -71,6 +75,9 @@ public:
     DialogStep& expectDialog(std::string templateName);
     void answer(MessageAnswer reply) { answers.push_back(reply); }
     PrintStep& expectPrintDialog(std::string outputFile);
+    // The open or save dialog answers with this name, or is cancelled (nullopt).
+    void expectOpenFile(std::optional<std::string> fileName) { fileSteps.push_back({false, std::move(fileName)}); }
+    void expectSaveFile(std::optional<std::string> fileName) { fileSteps.push_back({true, std::move(fileName)}); }
     // Presses Cancel in "Printing" once it shows this page.
     void cancelPrintingAtPage(int page) { cancelAtPage = page; }
     // The pages that "Printing" announced, in order.
@@ -79,6 +86,8 @@ public:
     MessageAnswer messageBox(QObject* owner, const std::string& text, const std::string& caption,
                              MessageIcon icon, MessageButtons buttons) override;
     int runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record) override;
+    bool openFileDialog(QObject* owner, FileChoice& choice) override;
+    bool saveFileDialog(QObject* owner, FileChoice& choice) override;
     bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) override;
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
                                                          const std::string& documentLine,
@@ -97,6 +106,12 @@ private:
     std::deque<DialogStep> steps;
     std::deque<MessageAnswer> answers;
     std::deque<PrintStep> printSteps;
+    struct FileStep {
+        bool save;
+        std::optional<std::string> fileName;
+    };
+    std::deque<FileStep> fileSteps;
+    bool fileDialog(QObject* owner, FileChoice& choice, bool save);
     int cancelAtPage = 0;
     std::vector<int> pagesShown;
     std::vector<Call> log;
