@@ -158,7 +158,7 @@ TEST_F(FrameTest, EveryAcceleratorReachesItsCommandInEveryMode)
             if (key == Qt::Key_F5)
                 ui.expectPrintDialog("").cancel();
             if (key == Qt::Key_F4)
-                ui.expectOpenFile(std::nullopt);
+                ui.cancelOpenFile();
             QSignalSpy received(&frame, &TFrame::commandReceived);
             QTest::keyClick(QApplication::focusWidget(), key);
             ASSERT_EQ(received.count(), 1) << "key " << key << " in mode " << int(mode);

@@ -107,9 +107,9 @@ bool ScriptedUi::fileDialog(QObject* owner, FileChoice& choice, bool save)
     const FileStep step = fileSteps.front();
     fileSteps.pop_front();
     EXPECT_EQ(step.save, save) << "the script expected the other file dialog";
-    if (!step.fileName)
+    if (!step.ok)
         return false;
-    choice.fileName = *step.fileName;
+    choice.fileName = step.fileName;
     return true;
 }
 

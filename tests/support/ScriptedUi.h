@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -75,9 +74,11 @@ public:
     DialogStep& expectDialog(std::string templateName);
     void answer(MessageAnswer reply) { answers.push_back(reply); }
     PrintStep& expectPrintDialog(std::string outputFile);
-    // The open or save dialog answers with this name, or is cancelled (nullopt).
-    void expectOpenFile(std::optional<std::string> fileName) { fileSteps.push_back({false, std::move(fileName)}); }
-    void expectSaveFile(std::optional<std::string> fileName) { fileSteps.push_back({true, std::move(fileName)}); }
+    // The open or save dialog answers with this name, or is cancelled.
+    void expectOpenFile(std::string fileName) { fileSteps.push_back({false, true, std::move(fileName)}); }
+    void expectSaveFile(std::string fileName) { fileSteps.push_back({true, true, std::move(fileName)}); }
+    void cancelOpenFile() { fileSteps.push_back({false, false, {}}); }
+    void cancelSaveFile() { fileSteps.push_back({true, false, {}}); }
     // Presses Cancel in "Printing" once it shows this page.
     void cancelPrintingAtPage(int page) { cancelAtPage = page; }
     // The pages that "Printing" announced, in order.
@@ -108,7 +109,8 @@ private:
     std::deque<PrintStep> printSteps;
     struct FileStep {
         bool save;
-        std::optional<std::string> fileName;
+        bool ok;
+        std::string fileName;
     };
     std::deque<FileStep> fileSteps;
     bool fileDialog(QObject* owner, FileChoice& choice, bool save);
