@@ -112,7 +112,7 @@ const TSentence salt("Sodium chloride", 1);
 const TSentence title("Chemistry Quiz\n", 0);
 
 INSTANTIATE_TEST_SUITE_P(
-    DamagedFiles, QuizFileParse,
+    QuizFileDamaged, QuizFileParse,
     ::testing::Values(
         ParseRow{"zero_length", {}, {}, 0},
         ParseRow{"count_zero_opens_empty", QByteArray::fromHex("00000000"), {}, 0},
@@ -132,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
                  le32(1) + record("Sodium chloride", 1) + record("Chemistry Quiz\n", 0) + "tail",
                  {salt}, 1},
         ParseRow{"bytes_after_terminator_ignored",
-                 le32(2) + record("Sodium chloride", 1, 'Z') + record("Chemistry Quiz\n", 0, '\x7f'),
+                 le32(2) + record("Sodium chloride", 1, 'Z') +
+                     record("Chemistry Quiz\n", 0, '\x7f'),
                  {salt, title}, 2},
         ParseRow{"flags_kept_as_read",
                  le32(2) + QByteArray("KBr", 3) + QByteArray(97, '\0') +
@@ -230,7 +231,7 @@ TEST_P(QuizFileWrite, ReportsADeviceThatStopsTakingBytes)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Devices, QuizFileWrite,
+    QuizFileDevices, QuizFileWrite,
     ::testing::Values(RoomRow{"fails_at_once", 0, false},
                       RoomRow{"fails_inside_the_count", 3, false},
                       RoomRow{"fails_inside_the_first_flag", 104, false},

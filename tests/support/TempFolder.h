@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <stdexcept>
 #include <string>
 
 // A temporary folder that is the current directory while it lives, so that code opening
