@@ -36,6 +36,9 @@ struct ControlTemplate {
     bool scrollsSideways = true;
     // Radio buttons: the first button of a group, which takes the tab stop.
     bool startsGroup = false;
+    // Multi-line edits: how many characters of the fixed-pitch font a line holds before it
+    // wraps; 0 wraps at the field's own width.
+    int wrapColumns = 0;
 };
 
 enum class DialogFont {

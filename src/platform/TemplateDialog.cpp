@@ -2,25 +2,36 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QValidator>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -174,11 +185,55 @@ LineField::LineField(int capacity, bool sideways, QWidget* parent)
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { lastText = text; });
 }
 
-// A multi-line field whose words wrap at its edge. Enter belongs to the dialog's default
-// button; Ctrl+Enter types a line break.
+// What a multi-line field hands back: its lines as it shows them, each place where it wrapped
+// a line marked "\r\r\n" and each line break typed into it "\r\n".
+struct ShownText {
+    QString text;
+    qsizetype longestLine = 0;
+};
+
+// The blanks that text layout lets run on past the edge of a full line.
+bool hangs(QChar c)
+{
+    return c.isSpace() && c != QChar::Nbsp;
+}
+
+// The blanks after the last word of a full line run on past the field's edge, where nothing
+// shows them; they are not handed back, so that no line holds more than `columns` characters.
+// Nothing may be composing in the field: the layout would hold that text too.
+ShownText shownText(const QPlainTextEdit& field, int columns)
+{
+    const QTextDocument& document = *field.document();
+    const auto* layout = static_cast<QPlainTextDocumentLayout*>(document.documentLayout());
+    ShownText shown;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin())
+            shown.text += QStringLiteral("\r\n");
+        layout->ensureBlockLayout(block);
+        const QString text = block.text();
+        const QTextLayout* lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            QString shownLine = text.mid(line.textStart(), line.textLength());
+            while (columns > 0 && shownLine.size() > columns && hangs(shownLine.back()))
+                shownLine.chop(1);
+            if (i > 0)
+                shown.text += QStringLiteral("\r\r\n");
+            shown.text += shownLine;
+            shown.longestLine = std::max(shown.longestLine, shownLine.size());
+        }
+    }
+    return shown;
+}
+
+// A multi-line field whose words wrap at its edge, or after a number of characters of its
+// fixed-pitch font. Enter belongs to the dialog's default button; Ctrl+Enter types a line
+// break. The field takes no more than its record holds in the form it is handed back in,
+// line marks included, so nothing in it is cut off on OK.
 class MultiLineField : public QPlainTextEdit {
 public:
-    MultiLineField(int limit, QWidget* parent) : QPlainTextEdit(parent), capacity(limit)
+    MultiLineField(int limit, int wrapColumns, QWidget* parent)
+        : QPlainTextEdit(parent), capacity(limit), columns(wrapColumns)
     {
         setLineWrapMode(QPlainTextEdit::WidgetWidth);
         setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -190,18 +245,36 @@ public:
         document()->setDocumentMargin(2);
     }
 
-    QString value() const
+    QString value()
     {
-        // toPlainText() would turn no-break spaces into spaces; the record keeps its bytes.
-        QString text = document()->toRawText();
-        text.replace(QChar::ParagraphSeparator, u'\n');
-        text.replace(QChar::LineSeparator, u'\n');
-        return text;
+        endComposing();
+        return shown().text;
     }
 
-    void setValue(const QString& text) { setPlainText(text); }
+    // The record's line feeds are typed line breaks. Its carriage returns are no characters
+    // of the text: a file read as text has none, and an earlier OK left them as line marks.
+    void setValue(QString text)
+    {
+        text.remove(u'\r');
+        setPlainText(text);
+    }
 
 protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        if (columns > 0) {
+            // Lines are as wide as the viewport less the document margins. Narrowing the
+            // viewport to exactly `columns` characters means no rounding of the font's widths
+            // can let one more onto a line.
+            const qreal lineWidth = QFontMetricsF(document()->defaultFont())
+                                        .horizontalAdvance(QString(columns, u'0'));
+            const int textWidth =
+                static_cast<int>(std::ceil(lineWidth + 2 * document()->documentMargin()));
+            setViewportMargins(0, 0, contentsRect().width() - textWidth, 0);
+        }
+        QPlainTextEdit::resizeEvent(event);
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -209,20 +282,26 @@ protected:
                 event->ignore();
                 return;
             }
-            if (takes(QStringLiteral("\n")))
-                insertPlainText(QStringLiteral("\n"));
+            guarded([this] { insertPlainText(QStringLiteral("\n")); });
             event->accept();
             return;
         }
         const QString typed = event->text();
-        if (!typed.isEmpty() && typed.front().isPrint() && !takes(typed)) {
+        if (!typed.isEmpty() && typed.front().isPrint() && !storable(typed)) {
             event->accept();
             return;
         }
-        QPlainTextEdit::keyPressEvent(event);
+        // A paste checks its own text, to cut it where it still fits.
+        if (event->matches(QKeySequence::Paste)) {
+            QPlainTextEdit::keyPressEvent(event);
+            return;
+        }
+        // Deleting is checked too: joining two words or two lines can make a new wrap.
+        guarded([&] { QPlainTextEdit::keyPressEvent(event); });
     }
 
-    // Pasting and dropping: text that is not Latin-1 is refused, text that is too long cut.
+    // Pasting and dropping: text that is not Latin-1 is refused, text that does not fit whole
+    // is cut where it still fits.
     void insertFromMimeData(const QMimeData* source) override
     {
         if (!source->hasText())
@@ -232,31 +311,125 @@ protected:
         text.replace(u'\r', u'\n');
         if (!storable(text))
             return;
-        insertPlainText(text.left(std::max(0, room())));
+        // All but blanks past the edge take a byte each: more than the record holds is not
+        // worth trying.
+        qsizetype length = std::min<qsizetype>(text.size(), capacity);
+        while (length > 0 && !guarded([&] { insertPlainText(text.left(length)); }))
+            --length;
     }
 
+    // A move within the field removes the text and inserts it elsewhere: one edit, which is
+    // taken whole or not at all.
+    void dropEvent(QDropEvent* event) override
+    {
+        guarded([&] { QPlainTextEdit::dropEvent(event); });
+    }
+
+    // The text an input method commits is checked without what it is still composing, which
+    // is shown again after it.
     void inputMethodEvent(QInputMethodEvent* event) override
     {
-        if (takes(event->commitString())) {
-            QPlainTextEdit::inputMethodEvent(event);
-            return;
+        if (!event->commitString().isEmpty() && storable(event->commitString())) {
+            hideComposing();
+            QInputMethodEvent commit;
+            commit.setCommitString(event->commitString(), event->replacementStart(),
+                                   event->replacementLength());
+            guarded([&] { QPlainTextEdit::inputMethodEvent(&commit); });
         }
-        QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
-        QPlainTextEdit::inputMethodEvent(&withoutCommit);
+        QInputMethodEvent composing(event->preeditString(), event->attributes());
+        QPlainTextEdit::inputMethodEvent(&composing);
+    }
+
+    // Cut and Delete from the menu are checked as the keys are.
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        QMenu* menu = createStandardContextMenu(event->pos());
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == u"edit-cut") {
+                disconnect(action, &QAction::triggered, nullptr, nullptr);
+                connect(action, &QAction::triggered, this, [this] { guarded([this] { cut(); }); });
+            } else if (action->objectName() == u"edit-delete") {
+                disconnect(action, &QAction::triggered, nullptr, nullptr);
+                connect(action, &QAction::triggered, this,
+                        [this] { guarded([this] { textCursor().removeSelectedText(); }); });
+            }
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
     }
 
 private:
-    // Characters that can still go in place of the selection.
-    int room() const
+    ShownText shown() const { return shownText(*this, columns); }
+
+    bool composing() const { return !textCursor().block().layout()->preeditAreaText().isEmpty(); }
+
+    // What an input method is composing is not the field's text, yet the layout wraps it too.
+    void hideComposing()
     {
-        const int length = document()->characterCount() - 1;
-        const int selected = static_cast<int>(textCursor().selectedText().size());
-        return capacity - (length - selected);
+        if (!composing())
+            return;
+        QInputMethodEvent nothing;
+        QPlainTextEdit::inputMethodEvent(&nothing);
     }
 
-    bool takes(const QString& text) const { return storable(text) && text.size() <= room(); }
+    void endComposing()
+    {
+        if (!composing())
+            return;
+        QGuiApplication::inputMethod()->reset();
+        hideComposing();
+    }
+
+    // An edit that leaves `after` fits when the record takes it; in a field that already held
+    // more than that, as a record from elsewhere may, when it takes no more room than before.
+    // Only characters of no width, such as the soft hyphen, can crowd a line past `columns`.
+    bool fits(const ShownText& after, const ShownText& before) const
+    {
+        const qsizetype length = after.text.size();
+        const bool tooLong = length > capacity && length > before.text.size();
+        const bool tooWide = columns > 0 && after.longestLine > columns
+            && after.longestLine > before.longestLine;
+        return !tooLong && !tooWide;
+    }
+
+    // Runs an edit and takes it back, cursor and all, when it does not fit. Each checked edit
+    // is an undo step of its own, so the undo history keeps no trace of one taken back.
+    template <typename Edit>
+    bool guarded(Edit&& edit)
+    {
+        if (editing) {
+            edit();
+            return true;
+        }
+        endComposing();
+        const ShownText before = shown();
+        const int anchor = textCursor().anchor();
+        const int position = textCursor().position();
+        const int scrolled = verticalScrollBar()->value();
+        const int undoSteps = document()->availableUndoSteps();
+        {
+            const QScopedValueRollback<bool> nested(editing, true);
+            QTextCursor step = textCursor();
+            step.beginEditBlock();
+            edit();
+            step.endEditBlock();
+        }
+        // An undo adds no step: it returns to what the field held before.
+        if (document()->availableUndoSteps() <= undoSteps || fits(shown(), before))
+            return true;
+        document()->undo();
+        document()->clearUndoRedoStacks(QTextDocument::RedoStack);
+        QTextCursor restored(document());
+        restored.setPosition(anchor);
+        restored.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(restored);
+        verticalScrollBar()->setValue(scrolled);
+        return false;
+    }
 
     int capacity;
+    int columns;
+    bool editing = false;
 };
 
 QFrame* shadedPanel(QWidget* parent)
@@ -310,7 +483,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, TransferRecord& tra
             bindings.push_back({c.kind, widget});
             break;
         case ControlKind::MultiLineEdit:
-            widget = new MultiLineField(transfer.capacity(field), this);
+            widget = new MultiLineField(transfer.capacity(field), c.wrapColumns, this);
             bindings.push_back({c.kind, widget});
             break;
         case ControlKind::RadioButton: {

@@ -2,16 +2,22 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -465,16 +471,18 @@ INSTANTIATE_TEST_SUITE_P(
                   QStringLiteral(u"\u00C5ngstr\u00F6m"), false, "\xC5ngstr\xF6m"},
         EntryCase{"HighestNumber", "HIGHEST", 102, 1, "12", false, "12"},
         EntryCase{"IonNumber", "NUMBERDLG", 101, 0, "7", false, "7"},
-        EntryCase{"HeadingKeepsOneHundredTwenty", "EDITHEADING", 101, 0,
-                  QString("Chemistry ").repeated(13), false, times(12, "Chemistry ")},
+        EntryCase{"HeadingKeepsWhatFitsWithItsWrap", "EDITHEADING", 101, 0,
+                  QString("Chemistry ").repeated(13), false,
+                  times(6, "Chemistry ") + "\r\r\n" + times(5, "Chemistry ") + "Chemist"},
         EntryCase{"PastedNameIsCut", "ADDAN", 101, 0, "Sodium hydrogen carbonate", true,
                   "Sodium hydrogen car"},
         EntryCase{"PastedNonLatin1IsRefused", "ADDCAT", 101, 0,
                   QStringLiteral(u"\u03A9mega"), true, ""},
         EntryCase{"PastedHeadingIsCut", "EDITHEADING", 101, 0,
-                  QString("Chemistry ").repeated(13), true, times(12, "Chemistry ")},
+                  QString("Chemistry ").repeated(13), true,
+                  times(6, "Chemistry ") + "\r\r\n" + times(5, "Chemistry ") + "Chemist"},
         EntryCase{"PastedHeadingKeepsLineBreaks", "EDITHEADING", 101, 0, "Quiz 1\r\nName:",
-                  true, "Quiz 1\nName:"},
+                  true, "Quiz 1\r\nName:"},
         EntryCase{"PastedHeadingKeepsNoBreakSpaces", "EDITHEADING", 101, 0,
                   QStringLiteral(u"Quiz\u00A0one"), true, "Quiz\xA0one"},
         EntryCase{"PastedHeadingNonLatin1IsRefused", "EDITHEADING", 101, 0,
@@ -679,12 +687,6 @@ INSTANTIATE_TEST_SUITE_P(
                         r.setText(0, "Zo\xEB");
                         r.setText(1, "M\xFCller");
                         return r;
-                    }},
-        OpeningCase{"Heading", "EDITHEADING", {101},
-                    +[] {
-                        TransferRecord r{text(121)};
-                        r.setText(0, "Chemistry 101\nName:\xA0\xA0\xA0 Date: \xE9t\xE9");
-                        return r;
                     }}),
     byName);
 
@@ -755,27 +757,439 @@ INSTANTIATE_TEST_SUITE_P(
         EnterCase{"FromRadioButton", "FIRSTDIALOG", 102, "", Qt::Key_Return, {}, {"0", "1"}}),
     byName);
 
-TEST(TemplateDialogHeading, CtrlEnterTypesALineBreakWhileThereIsRoom)
+QPlainTextEdit* headingField(const OpenDialog& open)
+{
+    return qobject_cast<QPlainTextEdit*>(open.control(101));
+}
+
+// Keys as typed into the heading field: a line feed is Ctrl+Enter, its line break.
+void typeHeading(QWidget* field, const QString& keys)
+{
+    for (QChar c : keys) {
+        if (c == u'\n')
+            QTest::keyClick(field, Qt::Key_Return, Qt::ControlModifier);
+        else
+            typeCharacters(field, QString(c));
+    }
+}
+
+void placeCursor(QPlainTextEdit* field, int from, int to)
+{
+    QTextCursor cursor = field->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    field->setTextCursor(cursor);
+}
+
+// The lines the field's own layout shows, a list for each typed line.
+std::vector<QStringList> layoutLines(QPlainTextEdit* field)
+{
+    QTextDocument* document = field->document();
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(document->documentLayout());
+    std::vector<QStringList> shown;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        layout->ensureBlockLayout(block);
+        QStringList lines;
+        for (int i = 0; i < block.layout()->lineCount(); ++i) {
+            const QTextLine line = block.layout()->lineAt(i);
+            lines << block.text().mid(line.textStart(), line.textLength());
+        }
+        shown.push_back(lines);
+    }
+    return shown;
+}
+
+// What the field shows, marked as the record marks it: "\r\r\n" where a line wraps and
+// "\r\n" for a typed line break.
+std::string recordAsShown(QPlainTextEdit* field)
+{
+    const std::vector<QStringList> blocks = layoutLines(field);
+    QString record;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        if (i > 0)
+            record += "\r\n";
+        record += blocks[i].join("\r\r\n");
+    }
+    const QByteArray bytes = record.toLatin1();
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+QString run(int count, char c)
+{
+    return QString(count, QChar::fromLatin1(c));
+}
+
+std::string bytes(int count, char c)
+{
+    return std::string(static_cast<std::size_t>(count), c);
+}
+
+struct HeadingCase {
+    const char* name;
+    QString typed; // a line feed is Ctrl+Enter
+    std::string stored;
+};
+
+class TemplateDialogHeadingTyping : public ::testing::TestWithParam<HeadingCase> {};
+
+TEST_P(TemplateDialogHeadingTyping, HandsBackTheLineEndsTheFieldShows)
+{
+    const HeadingCase& c = GetParam();
+    OpenDialog open("EDITHEADING");
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    typeHeading(heading, c.typed);
+    EXPECT_EQ(shownText(heading), c.typed);
+    EXPECT_TRUE(open.dialog->isVisible());
+    open.click(1);
+    EXPECT_EQ(open.dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(open.record.text(0), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TemplateDialogs, TemplateDialogHeadingTyping,
+    ::testing::Values(
+        HeadingCase{"TypedLineBreak", "Quiz 1\nName:", "Quiz 1\r\nName:"},
+        HeadingCase{"OneLineOfFifty", "Chemistry 101, Quiz 4: naming the ionic compounds.",
+                    "Chemistry 101, Quiz 4: naming the ionic compounds."},
+        HeadingCase{"WordLongerThanALine", run(70, 'm'),
+                    bytes(60, 'm') + "\r\r\n" + bytes(10, 'm')},
+        HeadingCase{"BlankAtTheEdgeStaysOnItsLine", run(59, 'a') + " bbb",
+                    bytes(59, 'a') + " \r\r\nbbb"},
+        // Past the edge a blank does not show, and a line holds no 61st character.
+        HeadingCase{"BlankPastTheEdgeIsNotHandedBack", run(60, 'a') + " bbb",
+                    bytes(60, 'a') + "\r\r\nbbb"},
+        HeadingCase{"LineBreakAfterAFullLine", run(60, 'a') + "\nb", bytes(60, 'a') + "\r\nb"},
+        HeadingCase{"NoBreakSpaceJoinsWords", run(55, 'a') + QStringLiteral(u" Na\u00A0Cl"),
+                    bytes(55, 'a') + " \r\r\nNa\xA0" "Cl"},
+        HeadingCase{"EmptyLines", "\n\nQuiz", "\r\n\r\nQuiz"}),
+    byName);
+
+TEST(TemplateDialogHeading, WrapsWordsPastTheEdgeWhereItsLayoutShowsTheWrap)
 {
     OpenDialog open("EDITHEADING");
-    auto* heading = qobject_cast<QPlainTextEdit*>(open.control(101));
+    QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
+    const QString typed =
+        "Quiz 4: write the name of each ionic compound and the formula for each name.";
+    typeHeading(heading, typed);
 
-    QTest::keyClicks(heading, "Quiz 1");
-    QTest::keyClick(heading, Qt::Key_Return, Qt::ControlModifier);
-    QTest::keyClicks(heading, "Name:");
-    EXPECT_TRUE(open.dialog->isVisible());
-    EXPECT_EQ(heading->toPlainText(), "Quiz 1\nName:");
+    const std::vector<QStringList> shown = layoutLines(heading);
+    ASSERT_EQ(shown.size(), 1u);
+    ASSERT_EQ(shown[0].size(), 2);
+    const QString& first = shown[0][0];
+    const QString& second = shown[0][1];
+    EXPECT_EQ(first + second, typed);
+    EXPECT_LE(first.size(), 60);
+    // No earlier than it had to: the first word of the second line would not have fitted.
+    EXPECT_GT(first.size() + second.indexOf(u' '), 60);
 
-    heading->clear();
-    QTest::keyClicks(heading, QString(120, 'x'));
-    QTest::keyClick(heading, Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(heading->toPlainText(), QString(120, 'x'));
+    const std::string asShown = recordAsShown(heading);
+    open.click(1);
+    EXPECT_EQ(open.record.text(0),
+              "Quiz 4: write the name of each ionic compound and the \r\r\nformula for each name.");
+    EXPECT_EQ(open.record.text(0), asShown);
+}
+
+TEST(TemplateDialogHeading, HoldsSixtyCharactersALineWhateverTheFieldsWidth)
+{
+    OpenDialog open("EDITHEADING");
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    typeHeading(heading, run(61, 'm'));
+    const QSize asBuilt = heading->size();
+    // Another font's rounding can leave the field a character wider or narrower than its text.
+    const int character = QFontMetrics(heading->font()).horizontalAdvance(u'm');
+    for (int change : {-character, 0, character}) {
+        SCOPED_TRACE(change);
+        heading->resize(asBuilt.width() + change, asBuilt.height());
+        const std::vector<QStringList> shown = layoutLines(heading);
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0], QStringList({run(60, 'm'), "m"}));
+    }
+}
+
+struct HeadingLimitCase {
+    const char* name;
+    QString typed;   // every key of it is taken
+    QString refused; // each of these keys is refused, typed at the end
+    std::string stored;
+};
+
+class TemplateDialogHeadingLimit : public ::testing::TestWithParam<HeadingLimitCase> {};
+
+TEST_P(TemplateDialogHeadingLimit, RefusesEveryKeyThatWouldPassTheRecord)
+{
+    const HeadingLimitCase& c = GetParam();
+    OpenDialog open("EDITHEADING");
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    typeHeading(heading, c.typed);
+    ASSERT_EQ(shownText(heading), c.typed);
+
+    for (QChar key : c.refused) {
+        SCOPED_TRACE(key == u'\n' ? std::string("Ctrl+Enter") : std::string(1, key.toLatin1()));
+        typeHeading(heading, QString(key));
+        EXPECT_EQ(shownText(heading), c.typed);
+        EXPECT_EQ(heading->textCursor().position(), c.typed.size());
+    }
+    open.click(1);
+    EXPECT_EQ(open.record.text(0), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TemplateDialogs, TemplateDialogHeadingLimit,
+    ::testing::Values(
+        // Two lines of 60 would need 123 bytes.
+        HeadingLimitCase{"TwoFullLinesWrapped", run(60, 'a') + run(57, 'b'), "bbb",
+                         bytes(60, 'a') + "\r\r\n" + bytes(57, 'b')},
+        HeadingLimitCase{"TwoFullLinesWithALineBreak", run(60, 'a') + "\n" + run(58, 'b'), "bb",
+                         bytes(60, 'a') + "\r\n" + bytes(58, 'b')},
+        // 117 bytes, but one more letter would wrap the second line: 121.
+        HeadingLimitCase{"LetterThatWouldWrap", run(55, 'a') + "\n" + run(60, 'b'), "c",
+                         bytes(55, 'a') + "\r\n" + bytes(60, 'b')},
+        HeadingLimitCase{"LineBreakWhereOneByteIsLeft", run(60, 'a') + run(56, 'b'), "\n",
+                         bytes(60, 'a') + "\r\r\n" + bytes(56, 'b')},
+        HeadingLimitCase{"OnlyLineBreaks", run(60, '\n'), "\nx", times(60, "\r\n")}),
+    byName);
+
+TEST(TemplateDialogHeading, ARefusedKeyLeavesNoTraceInTextCursorOrUndo)
+{
+    OpenDialog open("EDITHEADING");
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    const QString full = run(60, 'a') + run(57, 'b');
+    typeHeading(heading, full);
+
+    placeCursor(heading, 30, 30);
+    typeHeading(heading, "x");
+    EXPECT_EQ(shownText(heading), full);
+    EXPECT_EQ(heading->textCursor().position(), 30);
+    EXPECT_FALSE(heading->textCursor().hasSelection());
+    EXPECT_FALSE(heading->document()->isRedoAvailable());
+
+    QTest::keyClick(heading, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(full.startsWith(shownText(heading)));
+    EXPECT_LT(shownText(heading).size(), full.size());
+    heading->redo();
+    EXPECT_EQ(shownText(heading), full);
+    EXPECT_FALSE(heading->document()->isRedoAvailable());
+}
+
+enum class Removal { Backspace, DeleteKey, MenuDelete };
+
+// Chooses Delete from the field's own context menu.
+void deleteFromMenu(QPlainTextEdit* field)
+{
+    const QPoint inside = field->viewport()->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside,
+                            field->viewport()->mapToGlobal(inside));
+    QApplication::sendEvent(field->viewport(), &event);
+    QMenu* menu = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<QMenu*>(w); candidate && candidate->isVisible())
+            menu = candidate;
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> actions = menu->actions();
+    const auto del = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+        return a->objectName() == "edit-delete";
+    });
+    ASSERT_NE(del, actions.end());
+    (*del)->trigger();
+    menu->close();
+}
+
+struct RemovalCase {
+    const char* name;
+    QString typed;
+    int from; // the selection, or the cursor when from == to
+    int to;
+    Removal how;
+    QString shown; // afterwards
+};
+
+// 57 characters with its blank, then 60 on the second line: 120 bytes. Without the blank
+// after the a's, the c's no longer fit on the second line.
+const QString joinableWords =
+    run(50, 'x') + " " + run(5, 'a') + " " + run(40, 'b') + " " + run(19, 'c');
+
+class TemplateDialogHeadingRemoval : public ::testing::TestWithParam<RemovalCase> {};
+
+TEST_P(TemplateDialogHeadingRemoval, IsRefusedWhenItWouldWrapPastTheRecord)
+{
+    const RemovalCase& c = GetParam();
+    OpenDialog open("EDITHEADING");
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    typeHeading(heading, c.typed);
+    ASSERT_EQ(shownText(heading), c.typed);
+    placeCursor(heading, c.from, c.to);
+
+    switch (c.how) {
+    case Removal::Backspace:
+        QTest::keyClick(heading, Qt::Key_Backspace);
+        break;
+    case Removal::DeleteKey:
+        QTest::keyClick(heading, Qt::Key_Delete);
+        break;
+    case Removal::MenuDelete:
+        deleteFromMenu(heading);
+        break;
+    }
+    EXPECT_EQ(shownText(heading), c.shown);
+    if (c.shown == c.typed) {
+        EXPECT_EQ(heading->textCursor().anchor(), c.from);
+        EXPECT_EQ(heading->textCursor().position(), c.to);
+    }
+    const std::string asShown = recordAsShown(heading);
+    open.click(1);
+    EXPECT_EQ(open.record.text(0), asShown); // nothing cut off
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TemplateDialogs, TemplateDialogHeadingRemoval,
+    ::testing::Values(
+        RemovalCase{"JoiningLinesByBackspace", run(59, 'a') + "\n" + run(59, 'b'), 60, 60,
+                    Removal::Backspace, run(59, 'a') + "\n" + run(59, 'b')},
+        RemovalCase{"JoiningLinesByDelete", run(59, 'a') + "\n" + run(59, 'b'), 59, 59,
+                    Removal::DeleteKey, run(59, 'a') + "\n" + run(59, 'b')},
+        RemovalCase{"JoiningWordsByBackspace", joinableWords, 57, 57, Removal::Backspace,
+                    joinableWords},
+        RemovalCase{"JoiningWordsFromTheMenu", joinableWords, 56, 57, Removal::MenuDelete,
+                    joinableWords},
+        RemovalCase{"LetterByBackspace", joinableWords, 56, 56, Removal::Backspace,
+                    QString(joinableWords).remove(55, 1)},
+        RemovalCase{"WordsFromTheMenu", joinableWords, 0, 51, Removal::MenuDelete,
+                    joinableWords.mid(51)}),
+    byName);
+
+struct HeadingPasteCase {
+    const char* name;
+    QString typed;
+    QString pasted;
+    std::string stored;
+};
+
+class TemplateDialogHeadingPaste : public ::testing::TestWithParam<HeadingPasteCase> {};
+
+TEST_P(TemplateDialogHeadingPaste, TakesWhatStillFits)
+{
+    const HeadingPasteCase& c = GetParam();
+    OpenDialog open("EDITHEADING");
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    typeHeading(heading, c.typed);
+    paste(heading, c.pasted);
+    open.click(1);
+    EXPECT_EQ(open.record.text(0), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TemplateDialogs, TemplateDialogHeadingPaste,
+    ::testing::Values(
+        HeadingPasteCase{"CutWhereTheRecordIsFull", run(60, 'a') + run(50, 'b'), "cdefghij",
+                         bytes(60, 'a') + "\r\r\n" + bytes(50, 'b') + "cdefghi"},
+        HeadingPasteCase{"RefusedWhenItsFirstLetterWouldWrap", run(55, 'a') + "\n" + run(60, 'b'),
+                         "cd", bytes(55, 'a') + "\r\n" + bytes(60, 'b')},
+        HeadingPasteCase{"LineBreaksCostTwoEach", run(60, 'a') + run(53, 'b'), "\r\n\r\n\r\n",
+                         bytes(60, 'a') + "\r\r\n" + bytes(53, 'b') + "\r\n\r\n"},
+        // It takes no room of its own, but no line holds 61 characters.
+        HeadingPasteCase{"SoftHyphenInAFullLine", "",
+                         run(30, 'a') + QStringLiteral(u"\u00AD") + run(30, 'b'),
+                         bytes(30, 'a') + "\xAD" + bytes(29, 'b')}),
+    byName);
+
+TEST(TemplateDialogHeading, InputMethodCommitsOnlyWhatFits)
+{
+    OpenDialog open("EDITHEADING");
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    const QString typed = run(60, 'a') + run(56, 'b');
+    typeHeading(heading, typed);
+
+    QInputMethodEvent tooMuch;
+    tooMuch.setCommitString("cd");
+    QApplication::sendEvent(heading, &tooMuch);
+    EXPECT_EQ(shownText(heading), typed);
+
+    QInputMethodEvent enough;
+    enough.setCommitString("c");
+    QApplication::sendEvent(heading, &enough);
+    EXPECT_EQ(shownText(heading), typed + "c");
+    open.click(1);
+    EXPECT_EQ(open.record.text(0), bytes(60, 'a') + "\r\r\n" + bytes(56, 'b') + "c");
+}
+
+TEST(TemplateDialogHeading, TextStillBeingComposedIsNotHandedBack)
+{
+    OpenDialog open("EDITHEADING");
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    typeHeading(heading, run(58, 'a'));
+    QInputMethodEvent composing("zzzz", {});
+    QApplication::sendEvent(heading, &composing);
+    ASSERT_EQ(layoutLines(heading)[0].size(), 2); // the field shows it wrapped
+
+    open.click(1);
+    EXPECT_EQ(open.record.text(0), bytes(58, 'a'));
+}
+
+struct HeadingOpeningCase {
+    const char* name;
+    std::string record;
+    QString shown; // a line feed is a typed line break
+    std::string stored;
+};
+
+class TemplateDialogHeadingOpening : public ::testing::TestWithParam<HeadingOpeningCase> {};
+
+TEST_P(TemplateDialogHeadingOpening, ShowsLineFeedsAsTypedBreaks)
+{
+    const HeadingOpeningCase& c = GetParam();
+    TransferRecord record = recordFor("EDITHEADING");
+    record.setText(0, c.record);
+    OpenDialog open("EDITHEADING", record);
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(shownText(heading), c.shown);
+    open.click(1);
+    EXPECT_EQ(open.record.text(0), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TemplateDialogs, TemplateDialogHeadingOpening,
+    ::testing::Values(
+        HeadingOpeningCase{"BareLineFeeds", "Name\nQuiz\n", "Name\nQuiz\n", "Name\r\nQuiz\r\n"},
+        HeadingOpeningCase{"CarriageReturnsDropped", "Quiz 1\r\r\nName:\r\n", "Quiz 1\nName:\n",
+                           "Quiz 1\r\nName:\r\n"},
+        HeadingOpeningCase{"Latin1AndNoBreakSpaces",
+                           "Chemistry 101\nName:\xA0\xA0\xA0 Date: \xE9t\xE9",
+                           QStringLiteral(u"Chemistry 101\nName:\u00A0\u00A0\u00A0 Date: "
+                                          u"\u00E9t\u00E9"),
+                           "Chemistry 101\r\nName:\xA0\xA0\xA0 Date: \xE9t\xE9"},
+        HeadingOpeningCase{"LongLineWraps", bytes(70, 'a'), run(70, 'a'),
+                           bytes(60, 'a') + "\r\r\n" + bytes(10, 'a')}),
+    byName);
+
+TEST(TemplateDialogHeading, TooLongFromTheRecordCanStillBeShortened)
+{
+    TransferRecord record = recordFor("EDITHEADING");
+    record.setText(0, bytes(120, 'a')); // 123 bytes once wrapped
+    OpenDialog open("EDITHEADING", record);
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    heading->moveCursor(QTextCursor::End);
 
     QTest::keyClick(heading, Qt::Key_Backspace);
-    QTest::keyClick(heading, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(shownText(heading), run(119, 'a'));
+    typeHeading(heading, "b");
+    EXPECT_EQ(shownText(heading), run(119, 'a'));
+    QTest::keyClick(heading, Qt::Key_Backspace);
+    QTest::keyClick(heading, Qt::Key_Backspace);
+    typeHeading(heading, "b");
+    EXPECT_EQ(shownText(heading), run(117, 'a'));
     open.click(1);
-    EXPECT_EQ(open.record.text(0), std::string(119, 'x') + "\n");
+    EXPECT_EQ(open.record.text(0), bytes(60, 'a') + "\r\r\n" + bytes(57, 'a'));
 }
 
 struct MismatchCase {
