@@ -119,8 +119,9 @@ TEST(CatalogueDrawing, AWindowOfLinesShowsWhatTheWholeDrawingShowsThere)
             const Text shifted{t.x, t.y - top, t.text, t.colour};
             const bool drawn = std::find(part.texts().begin(), part.texts().end(), shifted) !=
                                part.texts().end();
-            if (inSight)
+            if (inSight) {
                 EXPECT_TRUE(drawn) << "top " << top << ": " << t.text << " at y " << t.y;
+            }
         }
         // Only the lines in sight, not the whole list.
         EXPECT_LT(part.texts().size(), 100u) << "top " << top;
