@@ -1,7 +1,8 @@
 #include "catalogue/CatalogueFile.h"
 
+#include "platform/SafeSave.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -81,17 +82,7 @@ bool write(QIODevice& device, const IonList& ions)
 
 bool save(const QString& path, const IonList& ions)
 {
-    QSaveFile file(path);
-    // Where the folder refuses a temporary file but the file itself is writable, write in
-    // place rather than not at all.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(file, ions)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveWhole(path, serialize(ions));
 }
 
 } // namespace catalogue_file

@@ -1,7 +1,8 @@
 #include "quiz/QuizFile.h"
 
+#include "platform/SafeSave.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -79,17 +80,7 @@ bool write(QIODevice& device, const SentenceList& sentences)
 
 bool save(const QString& path, const SentenceList& sentences)
 {
-    QSaveFile file(path);
-    // Where the folder refuses a temporary file but the file itself is writable, write in
-    // place rather than not at all.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!write(file, sentences)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveWhole(path, serialize(sentences));
 }
 
 } // namespace quiz_file

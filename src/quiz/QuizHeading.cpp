@@ -1,7 +1,8 @@
 #include "quiz/QuizHeading.h"
 
+#include "platform/SafeSave.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace quiz_heading {
 
@@ -65,16 +66,7 @@ QByteArray asFileBytes(const std::string& heading)
 
 bool save(const QString& path, const std::string& heading)
 {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = asFileBytes(heading);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveWhole(path, asFileBytes(heading));
 }
 
 } // namespace quiz_heading
