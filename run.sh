@@ -8,16 +8,12 @@ source "$REPO/scripts/common.sh"
 ensure_packages "${BUILD_PACKAGES[@]}"
 build "$REPO/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-DATA=${VALKORA_HOME:-$HOME/Valkora}
-mkdir -p "$DATA"
-for file in valkora.cat valkora.ani valkora.hed; do
-  # Never overwrites a teacher's own file.
-  [ -e "$DATA/$file" ] || cp "$REPO/data/$file" "$DATA/$file"
-done
+# The launcher seeds ~/Valkora (or $VALKORA_HOME) and never overwrites a teacher's file.
+"$REPO/build/valkora-launch" --seed-only
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat >&2 <<MSG
-Valkora is built, and its data folder is $DATA,
+Valkora is built, and its data folder is ${VALKORA_HOME:-$HOME/Valkora},
 but there is no display to show its window on (neither DISPLAY nor WAYLAND_DISPLAY is set).
 Start it from a desktop session, or under a virtual display:
   sudo apt-get install --no-install-recommends xvfb xauth
@@ -26,5 +22,4 @@ MSG
   exit 1
 fi
 
-cd "$DATA"
-exec "$REPO/build/valkora"
+exec "$REPO/build/valkora-launch"

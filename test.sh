@@ -1,9 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the suite as it ships, the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, and the file readers' fuzzers.
 set -euo pipefail
 REPO=$(cd "$(dirname "$0")" && pwd)
 source "$REPO/scripts/common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}"
+
+echo "== Tests"
 build "$REPO/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALKORA_BUILD_TESTS=ON
 ctest --test-dir "$REPO/build" --output-on-failure -j"$(nproc)"
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+build "$REPO/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVALKORA_SANITIZE=ON -DVALKORA_BUILD_TESTS=ON
+# Any report ends the test that made it with a failure; leaks are reported at exit.
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$REPO/build-asan" --output-on-failure -j"$(nproc)"
+
+echo "== Fuzzing the file readers"
+"$REPO/scripts/fuzz.sh"
