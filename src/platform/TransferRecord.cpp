@@ -2,19 +2,19 @@
 
 #include <stdexcept>
 
-TransferRecord::TransferRecord(std::initializer_list<FieldSpec> specs)
+TransferRecord::TransferRecord(std::initializer_list<FieldShape> shapes)
 {
-    for (const FieldSpec& spec : specs) {
-        if (spec.kind == Kind::Text && spec.width < 1)
+    for (const FieldShape& shape : shapes) {
+        if (shape.kind == Kind::Text && shape.width < 1)
             throw std::invalid_argument("a text field needs room for its terminator");
-        fields.push_back(Field{spec, {}, 0});
+        fields.push_back(Field{shape, {}, 0});
     }
 }
 
 const std::string& TransferRecord::text(int field) const
 {
     const Field& f = fields.at(field);
-    if (f.spec.kind != Kind::Text)
+    if (f.shape.kind != Kind::Text)
         throw std::logic_error("not a text field");
     return f.text;
 }
@@ -22,7 +22,7 @@ const std::string& TransferRecord::text(int field) const
 void TransferRecord::setText(int field, const std::string& value)
 {
     Field& f = fields.at(field);
-    if (f.spec.kind != Kind::Text)
+    if (f.shape.kind != Kind::Text)
         throw std::logic_error("not a text field");
     std::string stored = value.substr(0, value.find('\0'));
     if (stored.size() > static_cast<std::size_t>(capacity(field)))
@@ -33,7 +33,7 @@ void TransferRecord::setText(int field, const std::string& value)
 std::uint32_t TransferRecord::choice(int field) const
 {
     const Field& f = fields.at(field);
-    if (f.spec.kind != Kind::Choice)
+    if (f.shape.kind != Kind::Choice)
         throw std::logic_error("not a choice field");
     return f.choice;
 }
@@ -41,7 +41,7 @@ std::uint32_t TransferRecord::choice(int field) const
 void TransferRecord::setChoice(int field, std::uint32_t value)
 {
     Field& f = fields.at(field);
-    if (f.spec.kind != Kind::Choice)
+    if (f.shape.kind != Kind::Choice)
         throw std::logic_error("not a choice field");
     f.choice = value;
 }

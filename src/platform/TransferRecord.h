@@ -13,19 +13,19 @@ class TransferRecord {
 public:
     enum class Kind { Text, Choice };
 
-    struct FieldSpec {
+    struct FieldShape {
         Kind kind;
         int width; // text fields only: bytes including the terminating zero
     };
-    static constexpr FieldSpec textField(int width) { return {Kind::Text, width}; }
-    static constexpr FieldSpec choiceField() { return {Kind::Choice, 0}; }
+    static constexpr FieldShape textField(int width) { return {Kind::Text, width}; }
+    static constexpr FieldShape choiceField() { return {Kind::Choice, 0}; }
 
-    TransferRecord(std::initializer_list<FieldSpec> fields);
+    TransferRecord(std::initializer_list<FieldShape> fields);
 
     int fieldCount() const { return static_cast<int>(fields.size()); }
-    Kind kind(int field) const { return fields.at(field).spec.kind; }
+    Kind kind(int field) const { return fields.at(field).shape.kind; }
     // The most characters a text field holds: its width less the terminator.
-    int capacity(int field) const { return fields.at(field).spec.width - 1; }
+    int capacity(int field) const { return fields.at(field).shape.width - 1; }
 
     const std::string& text(int field) const;
     // Stores at most capacity() bytes, up to the first zero byte, as a fixed field would.
@@ -38,7 +38,7 @@ public:
 
 private:
     struct Field {
-        FieldSpec spec;
+        FieldShape shape;
         std::string text;
         std::uint32_t choice = 0;
     };

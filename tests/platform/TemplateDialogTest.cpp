@@ -34,11 +34,11 @@ namespace {
 using K = ControlKind;
 constexpr int none = noControlId;
 
-TransferRecord::FieldSpec text(int width)
+TransferRecord::FieldShape text(int width)
 {
     return TransferRecord::textField(width);
 }
-const TransferRecord::FieldSpec choice = TransferRecord::choiceField();
+const TransferRecord::FieldShape choice = TransferRecord::choiceField();
 
 // The records the program runs each dialog with.
 TransferRecord recordFor(const std::string& name)
@@ -1221,7 +1221,7 @@ INSTANTIATE_TEST_SUITE_P(
         MismatchCase{"TooManyFields", "HIGHEST",
                      +[] { return TransferRecord{text(20), text(20), text(20)}; }},
         MismatchCase{"NoFields", "EDITHEADING", +[] {
-                         return TransferRecord{std::initializer_list<TransferRecord::FieldSpec>{}};
+                         return TransferRecord{std::initializer_list<TransferRecord::FieldShape>{}};
                      }}),
     byName);
 
