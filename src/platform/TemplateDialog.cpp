@@ -186,11 +186,22 @@ LineField::LineField(int capacity, bool sideways, QWidget* parent)
 }
 
 // What a multi-line field hands back: its lines as it shows them, each place where it wrapped
-// a line marked "\r\r\n" and each line break typed into it "\r\n".
+// a line marked "\r\r\n", each line break typed into it "\r\n" and each line feed that it was
+// given bare (a heading file read as text has only these) a bare "\n" again.
 struct ShownText {
     QString text;
     qsizetype longestLine = 0;
 };
+
+// A line that follows a bare line feed of the field's value carries this mark in its block
+// format. A break typed into the field starts a line without it, and deleting the line feed
+// joins the line to the one before, whose format the joined line keeps.
+constexpr int bareLineFeedMark = QTextFormat::UserProperty;
+
+bool followsBareLineFeed(const QTextBlock& block)
+{
+    return block.blockFormat().boolProperty(bareLineFeedMark);
+}
 
 // The blanks that text layout lets run on past the edge of a full line.
 bool hangs(QChar c)
@@ -208,7 +219,7 @@ ShownText shownText(const QPlainTextEdit& field, int columns)
     ShownText shown;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block != document.begin())
-            shown.text += QStringLiteral("\r\n");
+            shown.text += followsBareLineFeed(block) ? QStringLiteral("\n") : QStringLiteral("\r\n");
         layout->ensureBlockLayout(block);
         const QString text = block.text();
         const QTextLayout* lines = block.layout();
@@ -251,12 +262,31 @@ public:
         return shown().text;
     }
 
-    // The record's line feeds are typed line breaks. Its carriage returns are no characters
-    // of the text: a file read as text has none, and an earlier OK left them as line marks.
-    void setValue(QString text)
+    // A bare line feed of the record, as a file read as text holds, is handed back bare; one
+    // after a carriage return was a line mark of an earlier OK and comes back as a typed line
+    // break. Carriage returns are no characters of the text.
+    void setValue(const QString& value)
     {
-        text.remove(u'\r');
+        QString text;
+        std::vector<bool> bare;
+        for (qsizetype i = 0; i < value.size(); ++i) {
+            if (value[i] == u'\r')
+                continue;
+            if (value[i] == u'\n')
+                bare.push_back(i == 0 || value[i - 1] != u'\r');
+            text += value[i];
+        }
         setPlainText(text);
+        QTextBlock block = document()->begin().next();
+        for (bool mark : bare) {
+            if (mark) {
+                QTextBlockFormat format;
+                format.setProperty(bareLineFeedMark, true);
+                QTextCursor(block).mergeBlockFormat(format);
+            }
+            block = block.next();
+        }
+        document()->clearUndoRedoStacks();
     }
 
 protected:
@@ -282,7 +312,7 @@ protected:
                 event->ignore();
                 return;
             }
-            guarded([this] { insertPlainText(QStringLiteral("\n")); });
+            guarded([this] { insertLines(QStringLiteral("\n")); });
             event->accept();
             return;
         }
@@ -314,7 +344,7 @@ protected:
         // All but blanks past the edge take a byte each: more than the record holds is not
         // worth trying.
         qsizetype length = std::min<qsizetype>(text.size(), capacity);
-        while (length > 0 && !guarded([&] { insertPlainText(text.left(length)); }))
+        while (length > 0 && !guarded([&] { insertLines(text.left(length)); }))
             --length;
     }
 
@@ -360,6 +390,23 @@ protected:
 
 private:
     ShownText shown() const { return shownText(*this, columns); }
+
+    // Every line feed inserted is a typed line break: the line after it starts without the
+    // mark of a bare line feed, whatever line it was typed in.
+    void insertLines(const QString& text)
+    {
+        QTextCursor cursor = textCursor();
+        cursor.beginEditBlock();
+        const QStringList lines = text.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                cursor.insertBlock(QTextBlockFormat());
+            cursor.insertText(lines[i]);
+        }
+        cursor.endEditBlock();
+        setTextCursor(cursor);
+        ensureCursorVisible();
+    }
 
     bool composing() const { return !textCursor().block().layout()->preeditAreaText().isEmpty(); }
 

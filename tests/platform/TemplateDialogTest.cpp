@@ -1143,7 +1143,7 @@ struct HeadingOpeningCase {
 
 class TemplateDialogHeadingOpening : public ::testing::TestWithParam<HeadingOpeningCase> {};
 
-TEST_P(TemplateDialogHeadingOpening, ShowsLineFeedsAsTypedBreaks)
+TEST_P(TemplateDialogHeadingOpening, ShowsLineFeedsAsLineBreaksAndOkGivesThemBackAsTheyCame)
 {
     const HeadingOpeningCase& c = GetParam();
     TransferRecord record = recordFor("EDITHEADING");
@@ -1159,17 +1159,138 @@ TEST_P(TemplateDialogHeadingOpening, ShowsLineFeedsAsTypedBreaks)
 INSTANTIATE_TEST_SUITE_P(
     TemplateDialogs, TemplateDialogHeadingOpening,
     ::testing::Values(
-        HeadingOpeningCase{"BareLineFeeds", "Name\nQuiz\n", "Name\nQuiz\n", "Name\r\nQuiz\r\n"},
-        HeadingOpeningCase{"CarriageReturnsDropped", "Quiz 1\r\r\nName:\r\n", "Quiz 1\nName:\n",
+        // A heading file read as text holds bare line feeds: they come back bare, one
+        // character each, and are written to the file as they were read.
+        HeadingOpeningCase{"BareLineFeeds", "Name\nQuiz\n", "Name\nQuiz\n", "Name\nQuiz\n"},
+        HeadingOpeningCase{"BareLineFeedsOnly", "\n\n", "\n\n", "\n\n"},
+        // Line marks of an earlier OK come back as typed breaks.
+        HeadingOpeningCase{"MarkedBreaksComeBackTyped", "Quiz 1\r\r\nName:\r\n", "Quiz 1\nName:\n",
                            "Quiz 1\r\nName:\r\n"},
+        HeadingOpeningCase{"BareAndMarkedTogether", "A\nB\r\nC\nD", "A\nB\nC\nD",
+                           "A\nB\r\nC\nD"},
         HeadingOpeningCase{"Latin1AndNoBreakSpaces",
                            "Chemistry 101\nName:\xA0\xA0\xA0 Date: \xE9t\xE9",
                            QStringLiteral(u"Chemistry 101\nName:\u00A0\u00A0\u00A0 Date: "
                                           u"\u00E9t\u00E9"),
-                           "Chemistry 101\r\nName:\xA0\xA0\xA0 Date: \xE9t\xE9"},
+                           "Chemistry 101\nName:\xA0\xA0\xA0 Date: \xE9t\xE9"},
+        // 120 characters, two of them line feeds: all of them come back.
+        HeadingOpeningCase{"FullWithBareLineFeeds", bytes(59, 'a') + "\n" + bytes(59, 'b') + "\n",
+                           run(59, 'a') + "\n" + run(59, 'b') + "\n",
+                           bytes(59, 'a') + "\n" + bytes(59, 'b') + "\n"},
         HeadingOpeningCase{"LongLineWraps", bytes(70, 'a'), run(70, 'a'),
                            bytes(60, 'a') + "\r\r\n" + bytes(10, 'a')}),
     byName);
+
+enum class Edit { Keys, DeleteKey, Backspace, Paste, Undo };
+
+struct HeadingEditStep {
+    Edit edit;
+    int from = 0; // the cursor, or a selection from..to
+    int to = 0;
+    QString keys; // typed (a line feed is Ctrl+Enter) or pasted
+};
+
+struct HeadingEditCase {
+    const char* name;
+    std::string record;
+    std::vector<HeadingEditStep> steps;
+    std::string stored;
+};
+
+class TemplateDialogHeadingEdit : public ::testing::TestWithParam<HeadingEditCase> {};
+
+// Only the line feeds the field was given come back bare; every break made in the field is a
+// typed one, wherever it was made.
+TEST_P(TemplateDialogHeadingEdit, HandsBackOnlyTheGivenLineFeedsThatAreLeftBare)
+{
+    const HeadingEditCase& c = GetParam();
+    TransferRecord record = recordFor("EDITHEADING");
+    record.setText(0, c.record);
+    OpenDialog open("EDITHEADING", record);
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+    for (const HeadingEditStep& step : c.steps) {
+        placeCursor(heading, step.from, step.to);
+        switch (step.edit) {
+        case Edit::Keys:
+            typeHeading(heading, step.keys);
+            break;
+        case Edit::DeleteKey:
+            QTest::keyClick(heading, Qt::Key_Delete);
+            break;
+        case Edit::Backspace:
+            QTest::keyClick(heading, Qt::Key_Backspace);
+            break;
+        case Edit::Paste:
+            paste(heading, step.keys);
+            break;
+        case Edit::Undo:
+            QTest::keyClick(heading, Qt::Key_Z, Qt::ControlModifier);
+            break;
+        }
+    }
+    open.click(1);
+    EXPECT_EQ(open.record.text(0), c.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TemplateDialogs, TemplateDialogHeadingEdit,
+    ::testing::Values(
+        // "Name" is 0 to 4, its line feed 4 to 5, "Quiz" 5 to 9.
+        HeadingEditCase{"TypedAfterTheLastLine", "Name\nQuiz", {{Edit::Keys, 9, 9, "\nx"}},
+                        "Name\nQuiz\r\nx"},
+        HeadingEditCase{"TypedInsideALineAfterALineFeed", "Name\nQuiz", {{Edit::Keys, 7, 7, "\n"}},
+                        "Name\nQu\r\niz"},
+        HeadingEditCase{"TypedAtTheStartOfALineAfterALineFeed", "Name\nQuiz",
+                        {{Edit::Keys, 5, 5, "\n"}}, "Name\n\r\nQuiz"},
+        HeadingEditCase{"TypedBeforeALineFeed", "Name\nQuiz", {{Edit::Keys, 4, 4, "\n"}},
+                        "Name\r\n\nQuiz"},
+        HeadingEditCase{"LineFeedDeletedAndRetyped", "Name\nQuiz",
+                        {{Edit::DeleteKey, 4, 4, {}}, {Edit::Keys, 4, 4, "\n"}}, "Name\r\nQuiz"},
+        HeadingEditCase{"BackspaceJoinsALine", "A\nB\nC", {{Edit::Backspace, 2, 2, {}}}, "AB\nC"},
+        HeadingEditCase{"LineAndItsLineFeedSelected", "A\nB\nC", {{Edit::DeleteKey, 2, 4, {}}},
+                        "A\nC"},
+        HeadingEditCase{"LineFeedAndLineSelected", "A\nB\nC", {{Edit::DeleteKey, 1, 3, {}}},
+                        "A\nC"},
+        HeadingEditCase{"SelectionOverALineFeedRetyped", "Name\nQuiz", {{Edit::Keys, 2, 7, "x"}},
+                        "Naxiz"},
+        HeadingEditCase{"PastedLinesAreTyped", "Name\nQuiz", {{Edit::Paste, 9, 9, "a\nb\n"}},
+                        "Name\nQuiza\r\nb\r\n"},
+        HeadingEditCase{"PastedIntoALineAfterALineFeed", "Name\nQuiz", {{Edit::Paste, 7, 7, "a\nb"}},
+                        "Name\nQua\r\nbiz"},
+        HeadingEditCase{"UndoBringsTheLineFeedBack", "Name\nQuiz",
+                        {{Edit::DeleteKey, 4, 4, {}}, {Edit::Undo, 4, 4, {}}}, "Name\nQuiz"},
+        HeadingEditCase{"UndoTakesATypedBreakAway", "Name\nQuiz",
+                        {{Edit::Keys, 7, 7, "\n"}, {Edit::Undo, 8, 8, {}}}, "Name\nQuiz"},
+        // All three kinds of line end in one heading.
+        HeadingEditCase{"LineFeedTypedBreakAndWrap", "Quiz 1\nName:",
+                        {{Edit::Keys, 12, 12, "\n" + run(70, 'm')}},
+                        "Quiz 1\nName:\r\n" + bytes(60, 'm') + "\r\r\n" + bytes(10, 'm')}),
+    byName);
+
+TEST(TemplateDialogHeading, AFullHeadingOfLineFeedsTakesNoTypedBreakInTheirPlace)
+{
+    // Four lines of 29 characters, each ended by a line feed: 120 characters.
+    const std::string line = bytes(29, 'a') + "\n";
+    const std::string full = line + line + line + line;
+    TransferRecord record = recordFor("EDITHEADING");
+    record.setText(0, full);
+    OpenDialog open("EDITHEADING", record);
+    QPlainTextEdit* heading = headingField(open);
+    ASSERT_NE(heading, nullptr);
+
+    placeCursor(heading, 29, 29);
+    QTest::keyClick(heading, Qt::Key_Delete);
+    const QString joined = shownText(heading);
+    ASSERT_EQ(joined.size(), 119);
+    typeHeading(heading, "\n"); // a typed break takes two characters
+    EXPECT_EQ(shownText(heading), joined);
+    typeHeading(heading, "c"); // a character takes the one that was freed
+    placeCursor(heading, 120, 120);
+    typeHeading(heading, "d");
+    open.click(1);
+    EXPECT_EQ(open.record.text(0), bytes(29, 'a') + "c" + bytes(29, 'a') + "\n" + line + line);
+}
 
 TEST(TemplateDialogHeading, TooLongFromTheRecordCanStillBeShortened)
 {

@@ -1,0 +1,128 @@
+// New through the real heading dialog: the heading file as the teacher left it, confirmed
+// or edited, and the bytes that come back to the file.
+#include "app/TFrame.h"
+
+#include "catalogue/CatalogueFile.h"
+#include "platform/Clock.h"
+#include "platform/DialogTemplate.h"
+#include "platform/TemplateDialog.h"
+#include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+class FixedClock : public Clock {
+public:
+    std::int64_t seconds() override { return 7; }
+};
+
+// Runs the real heading dialog, lets the test edit its field, and presses OK; every other
+// dialog is scripted.
+class RealHeadingUi : public ScriptedUi {
+public:
+    std::function<void(QPlainTextEdit&)> edit = [](QPlainTextEdit&) {};
+    int headingDialogs = 0;
+
+    int runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record) override
+    {
+        if (dialog.name != "EDITHEADING")
+            return ScriptedUi::runDialog(owner, dialog, record);
+        ++headingDialogs;
+        TemplateDialog window(dialog, record, qobject_cast<QWidget*>(owner));
+        window.show();
+        auto* field = qobject_cast<QPlainTextEdit*>(window.control(101));
+        if (!field)
+            return dialogCancel;
+        edit(*field);
+        QTest::mouseClick(window.control(1), Qt::LeftButton);
+        return window.result() == QDialog::Accepted ? dialogOk : dialogCancel;
+    }
+};
+
+QByteArray starterHeading()
+{
+    QFile file(QStringLiteral(VALKORA_SOURCE_DIR "/data/valkora.hed"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct RoundTripCase {
+    const char* name;
+    QByteArray file;
+    QString typedAtEnd; // a line feed is Ctrl+Enter
+    QByteArray stored;
+};
+
+void PrintTo(const RoundTripCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class HeadingRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(HeadingRoundTrip, NewWritesTheHeadingBackAsTheFieldHandsItBack)
+{
+    const RoundTripCase& c = GetParam();
+    TempFolder folder;
+    folder.write("valkora.cat", catalogue_file::serialize(IonList({TIon("Sodium", "Na", 1)})));
+    folder.write("valkora.ani", catalogue_file::serialize(IonList({TIon("chloride", "Cl", 1)})));
+    folder.write("valkora.hed", c.file);
+    RealHeadingUi ui;
+    ui.edit = [&c](QPlainTextEdit& field) {
+        field.moveCursor(QTextCursor::End);
+        for (QChar key : c.typedAtEnd) {
+            if (key == u'\n')
+                QTest::keyClick(&field, Qt::Key_Return, Qt::ControlModifier);
+            else
+                QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QString(key),
+                                    Qt::NoModifier);
+        }
+    };
+    // The range dialog that follows is cancelled: the heading is stored by then.
+    ui.expectDialog("HIGHEST").cancel();
+    FixedClock clock;
+    TFrame frame(ui, clock);
+    frame.show();
+    frame.dispatchCommand(101);
+
+    EXPECT_EQ(ui.headingDialogs, 1);
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(folder.read("valkora.hed"), c.stored);
+}
+
+QByteArray repeated(int count, char c)
+{
+    return QByteArray(count, c);
+}
+
+// Four lines of 29 characters, each ended by CR LF: 120 characters once read as text.
+QByteArray fullOfLines()
+{
+    const QByteArray line = repeated(29, 'q') + "\r\n";
+    return line + line + line + line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Headings, HeadingRoundTrip,
+    ::testing::Values(
+        RoundTripCase{"StarterHeadingUnchanged", starterHeading(), {}, starterHeading()},
+        RoundTripCase{"HundredAndTwentyCharactersUnchanged", fullOfLines(), {}, fullOfLines()},
+        RoundTripCase{"NoLineEndAtAllUnchanged", "Quiz 3", {}, "Quiz 3"},
+        RoundTripCase{"EmptyUnchanged", "", {}, ""},
+        // A line feed read from the file, a break typed after it and a wrap point.
+        RoundTripCase{"AllThreeLineEnds", "Quiz 1\r\nName:", "\n" + QString(70, u'm'),
+                      "Quiz 1\r\nName:\r\r\n" + repeated(60, 'm') + "\r\r\r\n" + repeated(10, 'm')},
+        // Read as text, the marks of an earlier New are plain line feeds like any other.
+        RoundTripCase{"EarlierBreakAndWrapReadAsLineFeeds",
+                      "Name:\r\r\n" + repeated(60, 'm') + "\r\r\r\n" + repeated(10, 'm'), {},
+                      "Name:\r\n" + repeated(60, 'm') + "\r\n" + repeated(10, 'm')}),
+    [](const ::testing::TestParamInfo<RoundTripCase>& info) { return std::string(info.param.name); });
+
+} // namespace
