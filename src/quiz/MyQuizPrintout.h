@@ -1,13 +1,14 @@
 #pragma once
 
 #include "print/Printout.h"
+#include "quiz/QuizDrawing.h"
 #include "quiz/TSentence.h"
 
 #include <vector>
 
 // The quiz on paper, drawn as the quiz view draws it from the top-left of the page. A quiz
 // longer than a page goes on over further pages, each line whole on one page, the exercise
-// numbers running on.
+// numbers running on; no page holds only blank lines.
 class MyQuizPrintout : public Printout {
 public:
     explicit MyQuizPrintout(const SentenceList& quiz);
@@ -16,9 +17,11 @@ public:
     bool hasPage(int page) const override;
     void printPage(int page, TextSurface& surface) override;
 
+    int pageCount() const { return static_cast<int>(pages.size()); }
+
 private:
     const SentenceList& quiz;
     int lineHeight = 0;
-    // The first line of each page.
-    std::vector<int> pageStarts{0};
+    // The lines of each page.
+    std::vector<quiz_drawing::Lines> pages{{0, 0}};
 };

@@ -1,6 +1,5 @@
 #include "quiz/QuizDrawing.h"
 
-#include "quiz/MyQuizPrintout.h"
 #include "support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -81,51 +80,6 @@ TEST(QuizDrawing, AWindowOfLinesKeepsTheNumbering)
         }
         EXPECT_LT(part.texts().size(), 200u);
     }
-}
-
-TEST(MyQuizPrintout, AShortQuizIsOnePageAndALongOneGoesOnWithNoLineLost)
-{
-    const SentenceList shortQuiz = longQuiz(3);
-    MyQuizPrintout one(shortQuiz);
-    EXPECT_EQ(one.title(), "Quiz");
-    RecordingSurface measure(15, 7);
-    one.takeSurface(measure, 1000, 1000);
-    EXPECT_TRUE(one.hasPage(1));
-    EXPECT_FALSE(one.hasPage(2));
-
-    const SentenceList quiz = longQuiz(40); // 122 lines
-    MyQuizPrintout printout(quiz);
-    printout.takeSurface(measure, 1000, 300);
-    std::vector<Text> printed;
-    int pages = 0;
-    int shiftSoFar = 0;
-    for (int page = 1; printout.hasPage(page); ++page, ++pages) {
-        RecordingSurface surface(15, 7);
-        printout.printPage(page, surface);
-        ASSERT_FALSE(surface.texts().empty());
-        EXPECT_EQ(surface.texts().front().y, 0) << "page " << page;
-        for (const Text& t : surface.texts()) {
-            EXPECT_LE(t.y + 15, 300) << t.text << " on page " << page;
-            printed.push_back({t.x, t.y + shiftSoFar, t.text, t.colour});
-        }
-        // (300 - 20) / 15 + 1 = 19 lines a page.
-        shiftSoFar += 19 * 15;
-    }
-    EXPECT_EQ(pages, 7);
-    RecordingSurface whole(15, 7);
-    quiz_drawing::drawAll(whole, quiz);
-    EXPECT_EQ(printed, whole.texts());
-}
-
-TEST(MyQuizPrintout, AnEmptyQuizPrintsABlankPage)
-{
-    const SentenceList empty;
-    MyQuizPrintout printout(empty);
-    RecordingSurface surface(15, 7);
-    printout.takeSurface(surface, 1000, 1000);
-    ASSERT_TRUE(printout.hasPage(1));
-    printout.printPage(1, surface);
-    EXPECT_TRUE(surface.texts().empty());
 }
 
 } // namespace
