@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -96,8 +97,17 @@ QWidget* TFrame::client() const
 void TFrame::assignMenu(const std::string& name)
 {
     currentMenu = name;
-    menuBar()->clear();
-    addMenuItems(menuBar(), menuResource(name).bar);
+    // The old menus go with their items. A switch can come from one of their own items, so
+    // they are deleted once that item's signal has returned.
+    QMenuBar* bar = menuBar();
+    for (QAction* item : bar->actions()) {
+        if (QMenu* popup = item->menu())
+            popup->deleteLater();
+        else if (item->parent() == bar)
+            item->deleteLater();
+    }
+    bar->clear();
+    addMenuItems(bar, menuResource(name).bar);
 }
 
 void TFrame::addMenuItems(QWidget* menu, const std::vector<MenuItem>& items)

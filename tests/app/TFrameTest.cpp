@@ -10,7 +10,9 @@
 #include "support/TempFolder.h"
 #include "views/TSymbolWindow.h"
 
+#include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -137,6 +139,45 @@ TEST_F(FrameTest, MenuItemsSendTheirCommands)
                     item->trigger();
     ASSERT_EQ(received.count(), 1);
     EXPECT_EQ(received.at(0).at(0).toInt(), 204);
+}
+
+// The menus and items of all the menu bars that were ever put up.
+std::pair<int, int> menuObjects(const TFrame& frame)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return {static_cast<int>(frame.findChildren<QMenu*>().size()),
+            static_cast<int>(frame.findChildren<QAction*>().size())};
+}
+
+TEST_F(FrameTest, ModeSwitchesDiscardTheOldMenus)
+{
+    enter(TFrame::Mode::Practice);
+    enter(TFrame::Mode::Catalogue);
+    const auto afterOne = menuObjects(frame);
+    EXPECT_GT(afterOne.first, 0);
+    for (int i = 0; i < 100; ++i) {
+        enter(TFrame::Mode::Practice);
+        enter(TFrame::Mode::QuizPreview);
+        enter(TFrame::Mode::Catalogue);
+    }
+    EXPECT_EQ(menuObjects(frame), afterOne);
+}
+
+TEST_F(FrameTest, AnItemThatSwitchesTheModeOutlivesItsOwnSignal)
+{
+    enter(TFrame::Mode::QuizPreview);
+    QAction* dontPrint = nullptr;
+    for (QAction* item : frame.menuBar()->actions())
+        if (item->text() == "&Don't Print")
+            dontPrint = item;
+    ASSERT_NE(dontPrint, nullptr);
+    const QPointer<QAction> watched(dontPrint);
+    ui.answer(MessageAnswer::No);
+    dontPrint->trigger();
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
+    EXPECT_FALSE(watched.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(watched.isNull());
 }
 
 TEST_F(FrameTest, EveryAcceleratorReachesItsCommandInEveryMode)
