@@ -1,5 +1,6 @@
 #include "platform/TemplateDialog.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -672,13 +674,28 @@ void TemplateDialog::storeRecord()
     }
 }
 
+namespace {
+
+// Where an owner's own drawing starts: inside a scrolled view's frame, below a main window's
+// menu bar.
+QWidget* clientArea(QWidget* owner)
+{
+    if (auto* scrolled = qobject_cast<QAbstractScrollArea*>(owner))
+        return scrolled->viewport();
+    if (auto* main = qobject_cast<QMainWindow*>(owner); main && main->centralWidget())
+        return main->centralWidget();
+    return owner;
+}
+
+} // namespace
+
 void TemplateDialog::placeOnOwner()
 {
     QWidget* owner = parentWidget();
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     QPoint topLeft;
     if (owner) {
-        topLeft = owner->mapToGlobal(offsetOnOwner);
+        topLeft = clientArea(owner)->mapToGlobal(offsetOnOwner);
     } else if (screen) {
         topLeft = screen->availableGeometry().center() - QPoint(width() / 2, height() / 2);
     }

@@ -8,11 +8,14 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTest>
 #include <QTextBlock>
@@ -422,6 +425,35 @@ TEST(TemplateDialogPlacement, CentresOnTheScreenWithoutOwnerAndStaysOnIt)
     nearEdge.show();
     EXPECT_TRUE(screen.contains(nearEdge.geometry())) << nearEdge.geometry().x() << ","
                                                       << nearEdge.geometry().y();
+}
+
+// The template's place is counted from where the owner's own drawing starts.
+TEST(TemplateDialogPlacement, CountsFromTheOwnersClientArea)
+{
+    TransferRecord record = recordFor("EDITHEADING");
+    const DialogTemplate& heading = dialogTemplate("EDITHEADING");
+
+    QMainWindow frame;
+    frame.menuBar()->addMenu(QStringLiteral("&Quiz"));
+    frame.setCentralWidget(new QWidget);
+    frame.setGeometry(60, 40, 640, 520);
+    frame.show();
+    TemplateDialog fromFrame(heading, record, &frame);
+    fromFrame.show();
+    const Units units(fromFrame.font());
+    const QPoint offset(units.x(heading.frame.x), units.y(heading.frame.y));
+    ASSERT_GT(frame.centralWidget()->y(), 0); // below the menu bar
+    EXPECT_EQ(fromFrame.geometry().topLeft(), frame.centralWidget()->mapToGlobal(offset));
+
+    QScrollArea view;
+    view.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    view.setLineWidth(2);
+    view.setGeometry(60, 40, 640, 520);
+    view.show();
+    TemplateDialog fromView(heading, record, &view);
+    fromView.show();
+    ASSERT_GT(view.viewport()->x(), 0); // inside the frame
+    EXPECT_EQ(fromView.geometry().topLeft(), view.viewport()->mapToGlobal(offset));
 }
 
 std::string times(int count, const std::string& piece)
