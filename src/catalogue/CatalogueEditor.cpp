@@ -185,8 +185,7 @@ void CatalogueEditor::SortIons()
     const auto byName = [](const TIon& a, const TIon& b) { return a.name < b.name; };
     std::stable_sort(catalogue.cations.items().begin(), catalogue.cations.items().end(), byName);
     std::stable_sort(catalogue.anions.items().begin(), catalogue.anions.items().end(), byName);
-    hooks.saveCations();
-    hooks.saveAnions();
+    hooks.saveBoth();
     hooks.repaint();
 }
 

@@ -37,6 +37,8 @@ public:
     struct Hooks {
         std::function<void()> saveCations;
         std::function<void()> saveAnions;
+        // Both files after the sort: both are checked before either is written.
+        std::function<void()> saveBoth;
         std::function<void()> repaint; // the whole view, after every change
     };
 

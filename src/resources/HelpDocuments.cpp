@@ -166,20 +166,33 @@ HelpDocument programHelp()
               "its symbol (up to 14 characters, such as Fe or SO4) and the size of its "
               "charge, 1 to 4. For an anion type the size only: the minus sign is shown "
               "beside the field. The new ion goes at the end of its list and the list is "
-              "saved at once.</p>"},
+              "saved at once. If another program, or Valkora running a second time, has "
+              "changed the list's file since Valkora last read or saved it, the ion is not "
+              "added: a warning says so, the list is read again from the file, and you can "
+              "add the ion once more.</p>"},
              {"delete", "Delete", cmd::Delete, "List menu, Delete. Key: F7.",
               "<p>Type the number of the ion as the lists show it and choose Cation or "
               "Anion. The ion is removed at once, without a further question, and the ions "
-              "after it move up one number. The list is saved at once.</p>"},
+              "after it move up one number. The list is saved at once. If another program, "
+              "or Valkora running a second time, has changed the list's file since Valkora "
+              "last read or saved it, nothing is deleted: a warning says so, the list is "
+              "read again from the file, and you can look up the ion's number and delete it "
+              "once more.</p>"},
              {"change", "Change", cmd::Change, "List menu, Change. Key: F8.",
               "<p>Type the number of the ion as the lists show it and choose Cation or "
               "Anion. Its name, symbol and charge are then shown for you to correct. The "
-              "ion keeps its number, and the list is saved at once.</p>"},
+              "ion keeps its number, and the list is saved at once. If another program, or "
+              "Valkora running a second time, has changed the list's file since Valkora last "
+              "read or saved it, your change is not saved: a warning says so, the list is "
+              "read again from the file, and you can make your change once more.</p>"},
              {"sort", "Sort", cmd::Sort, "List menu, Sort. Key: F9.",
               "<p>Puts both lists in alphabetical order of their names and saves them. "
               "Names that begin with a capital letter come before names that begin with a "
               "small one. Sorting renumbers the ions, so it also changes which ions the "
-              "highest cation and anion numbers take in.</p>"},
+              "highest cation and anion numbers take in. If another program, or Valkora "
+              "running a second time, has changed either list's file since Valkora last read "
+              "or saved it, neither list is saved: a warning says so, both lists are read "
+              "again from their files as they are, and you can sort once more.</p>"},
          }},
         {"Practice",
          {

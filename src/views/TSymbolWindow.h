@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueEditor.h"
 #include "catalogue/IonCatalogue.h"
+#include "catalogue/ListFileGuard.h"
 #include "platform/CommandTable.h"
 #include "print/Printer.h"
 
@@ -27,8 +28,12 @@ public:
     const CommandTable& commands() const { return ownCommands; }
 
     void LoadIons();
-    void SaveCations();
-    void SaveAnions();
+    // Each save is refused when another program changed the file since this view last read
+    // or wrote it; the list is then read again from the file.
+    SaveResult SaveCations();
+    SaveResult SaveAnions();
+    // After the sort: neither file is written unless both are still as this view left them.
+    BothSaved SaveBoth();
 
     // After any change to the lists: a new scroll range and the whole view repainted.
     void catalogueChanged();
@@ -57,10 +62,14 @@ protected:
 private:
     void updateScrollRange();
     int lineHeight() const;
-    void saveList(const char* fileName, const IonList& list);
+    void loadList(ListFileGuard& file, const char* fileName, IonList& list);
+    SaveResult saveList(ListFileGuard& file, const char* fileName, IonList& list);
+    void reportSave(const char* fileName, SaveResult result);
 
     Ui& ui;
     IonCatalogue ions;
+    ListFileGuard cationFile;
+    ListFileGuard anionFile;
     CatalogueEditor editor;
     CommandTable ownCommands;
     Printer printer;
