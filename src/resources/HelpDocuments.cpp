@@ -130,10 +130,11 @@ HelpDocument programHelp()
          {
              {"new", "New", cmd::New, "Quiz menu, New. Key: F3.",
               "<p>New first shows the quiz heading so that you can change it: lines of up "
-              "to 60 characters and 120 characters in all, where every line you start with "
-              "Ctrl+Enter counts two more and every line the field wraps three more. The "
-              "heading is kept in valkora.hed line by line as the field shows it. OK saves "
-              "the heading; Cancel ends New without a quiz.</p>"
+              "to 60 characters and 120 characters in all. The end of a line as it came from "
+              "valkora.hed counts one character, every line you start with Ctrl+Enter two "
+              "and every line the field wraps three. The heading is kept in valkora.hed line "
+              "by line as the field shows it; OK on a heading you did not change keeps every "
+              "line of the file as it was. Cancel ends New without a quiz.</p>"
               "<p>Valkora then asks for the highest cation number and the highest anion "
               "number to draw from, as numbered in the ion lists, and makes the quiz: as "
               "many exercises as the smaller of the two numbers, no ion used twice. The "
