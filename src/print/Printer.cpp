@@ -2,14 +2,21 @@
 
 #include "platform/QPainterSurface.h"
 #include "platform/Ui.h"
+#include "print/PdfCheck.h"
 #include "print/Printout.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QStorageInfo>
 #include <QWidget>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -72,21 +79,130 @@ private:
     QWidget* window;
 };
 
+// An override cursor shown until it is restored or goes out of scope, whichever comes first,
+// so that no way out of a job leaves a cursor behind.
+class OverrideCursor {
+public:
+    explicit OverrideCursor(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
+    ~OverrideCursor() { restore(); }
+    OverrideCursor(const OverrideCursor&) = delete;
+    OverrideCursor& operator=(const OverrideCursor&) = delete;
+
+    void restore()
+    {
+        if (shown)
+            QApplication::restoreOverrideCursor();
+        shown = false;
+    }
+
+private:
+    bool shown = true;
+};
+
+enum class Outcome { Printed, Cancelled, Failed, FileIncomplete };
+
+// Starts a page for every page from first to last that the printout has, once per copy.
+Outcome printPages(QPrinter& printer, TextSurface& surface, Printout& printout,
+                   PrintingProgress& progress, int first, int last)
+{
+    // Copies the printer cannot make itself are further passes.
+    const int passes = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    bool firstPage = true;
+    for (int pass = 0; pass < passes; ++pass) {
+        for (int n = first; n <= last && printout.hasPage(n); ++n) {
+            progress.showPage(n);
+            if (progress.cancelled())
+                return Outcome::Cancelled;
+            if (!firstPage && !printer.newPage())
+                return Outcome::Failed;
+            firstPage = false;
+            printout.printPage(n, surface);
+            if (n == last)
+                break;
+        }
+    }
+    return progress.cancelled() ? Outcome::Cancelled : Outcome::Printed;
+}
+
+bool fileIsWhole(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && pdfIsWhole(file.readAll());
+}
+
+// The engine does not say why a write failed. A write refused for want of room leaves less
+// free than the piece it could not place, and a text page or an embedded font is far below a
+// megabyte, so less than that left where the file was going means the disk filled up.
+bool diskFull(const QString& path)
+{
+    constexpr qint64 fullBelow = 1024 * 1024;
+    const QStorageInfo storage(QFileInfo(path).absolutePath());
+    return storage.isValid() && storage.isReady() && storage.bytesAvailable() >= 0 &&
+           storage.bytesAvailable() < fullBelow;
+}
+
+// Qt's print engines on this platform (a PDF file, or CUPS handed the finished PDF) never
+// follow a job once it is handed over and never report QPrinter::Aborted, so a job removed
+// from the system's print queue cannot be seen here and has no text of its own.
+const char* failureText(Outcome outcome, const QString& outputFile)
+{
+    if (outcome == Outcome::Cancelled)
+        return "Printing canceled";
+    if (outcome == Outcome::FileIncomplete && diskFull(outputFile))
+        return "Out of disk space";
+    return "Error encountered during print";
+}
+
 } // namespace
 
 Printer::Printer(Ui& ui)
     : ui(ui)
-    , printer(QPrinter::HighResolution)
+    , qtPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
+}
+
+// Qt's PDF engine (which the CUPS engine builds on) keeps a failed write in its stream for
+// good and writes nothing more in any later job, so after one the choices move to a fresh
+// printer.
+void Printer::renewAfterFailedWrite()
+{
+    const QPrinter& old = *qtPrinter;
+    auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (old.outputFormat() == QPrinter::NativeFormat)
+        fresh->setPrinterName(old.printerName());
+    else
+        fresh->setOutputFormat(old.outputFormat());
+    fresh->setOutputFileName(old.outputFileName());
+    fresh->setPageLayout(old.pageLayout());
+    fresh->setCopyCount(old.copyCount());
+    fresh->setCollateCopies(old.collateCopies());
+    fresh->setColorMode(old.colorMode());
+    fresh->setDuplex(old.duplex());
+    fresh->setPageOrder(old.pageOrder());
+    fresh->setPaperSource(old.paperSource());
+    fresh->setFullPage(old.fullPage());
+    fresh->setFontEmbeddingEnabled(old.fontEmbeddingEnabled());
+    fresh->setPdfVersion(old.pdfVersion());
+    fresh->setCreator(old.creator());
+    fresh->setDocName(old.docName());
+    fresh->setPrintRange(old.printRange());
+    fresh->setPageRanges(old.pageRanges());
+    qtPrinter = std::move(fresh);
 }
 
 bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
 {
+    QPrinter& printer = *qtPrinter;
+    OverrideCursor waiting(Qt::WaitCursor);
     const Printout::PageLimits limits = printout.pageLimits();
     // Named first, so that printing to a file offers the document's name.
     printer.setDocName(latin1(printout.title()));
-    if (showDialog && !ui.printDialog(parent, printer, limits.first, limits.last))
-        return false;
+    if (showDialog) {
+        // Printer, copies and pages are chosen with the ordinary arrow.
+        const OverrideCursor choosing(Qt::ArrowCursor);
+        if (!ui.printDialog(parent, printer, limits.first, limits.last))
+            return false;
+    }
 
     int first = limits.first;
     int last = limits.last;
@@ -94,73 +210,61 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
         first = printer.fromPage();
         last = printer.toPage();
     }
+    // With Qt 6 on this platform, a print to a file is always a PDF file.
+    const QString outputFile = printer.outputFileName();
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     MeasuringSurface measuring(printer);
     printout.takeSurface(measuring, printer.width(), printer.height());
     printout.beginPrinting();
 
-    enum class Outcome { Printed, Cancelled, Failed } outcome = Outcome::Printed;
+    Outcome outcome = Outcome::Printed;
+    bool begun = false;
+    std::unique_ptr<PrintingProgress> progress;
+    std::optional<Disabled> disabled;
     // A first page that does not exist begins no painter: no empty page, no file.
     if (printout.hasPage(first)) {
-        const std::unique_ptr<PrintingProgress> progress =
-            ui.openPrintingDialog(parent, "'" + printout.title() + "' on the", printerLine(printer));
-        QApplication::restoreOverrideCursor();
+        progress = ui.openPrintingDialog(parent, "'" + printout.title() + "' on the", printerLine(printer));
+        waiting.restore();
         // The whole main window, menus and keys included, takes no command while pages go out.
-        const Disabled disabled(parent ? parent->window() : nullptr);
+        disabled.emplace(parent ? parent->window() : nullptr);
 
         QPainter painter;
         if (!painter.begin(&printer)) {
             outcome = Outcome::Failed;
         } else {
+            begun = true;
             painter.setFont(QApplication::font());
             QPainterSurface surface(painter);
             printout.beginDocument(first, last);
-            // Copies the printer cannot make itself are further passes.
-            const int passes = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
-            bool firstPage = true;
-            for (int pass = 0; pass < passes && outcome == Outcome::Printed; ++pass) {
-                for (int n = first; n <= last && printout.hasPage(n); ++n) {
-                    progress->showPage(n);
-                    if (progress->cancelled()) {
-                        outcome = Outcome::Cancelled;
-                        break;
-                    }
-                    if (!firstPage && !printer.newPage()) {
-                        outcome = Outcome::Failed;
-                        break;
-                    }
-                    firstPage = false;
-                    printout.printPage(n, surface);
-                    if (n == last)
-                        break;
-                }
-            }
-            if (outcome == Outcome::Printed && progress->cancelled())
-                outcome = Outcome::Cancelled;
+            outcome = printPages(printer, surface, printout, *progress, first, last);
             if (outcome == Outcome::Cancelled)
                 printer.abort();
             if (!painter.end() && outcome == Outcome::Printed)
                 outcome = Outcome::Failed;
             if (outcome == Outcome::Printed && printer.printerState() == QPrinter::Error)
                 outcome = Outcome::Failed;
+            // Qt's PDF engine ends with success even when its writes failed, leaving a cut-off
+            // file: only the file itself can tell. A page it could not start may have been
+            // refused for the same reason.
+            if (outcome != Outcome::Cancelled && !outputFile.isEmpty() && !fileIsWhole(outputFile))
+                outcome = Outcome::FileIncomplete;
             printout.endDocument();
         }
-    } else {
-        QApplication::restoreOverrideCursor();
     }
+    waiting.restore();
     printout.endPrinting();
+    disabled.reset();
+    progress.reset();
 
     if (outcome == Outcome::Printed)
         return true;
+    // Asked before the partial file goes, while its bytes still take the room they took.
+    const char* reason = failureText(outcome, outputFile);
     // A file that did not come out whole is not left behind.
-    if (!printer.outputFileName().isEmpty())
-        QFile::remove(printer.outputFileName());
-    const char* reason = "Error encountered during print";
-    if (outcome == Outcome::Cancelled)
-        reason = "Printing canceled";
-    else if (printer.printerState() == QPrinter::Aborted) // removed from the print queue
-        reason = "Printing aborted in Print Manager";
+    if (!outputFile.isEmpty())
+        QFile::remove(outputFile);
+    if (begun && outcome != Outcome::Cancelled)
+        renewAfterFailedWrite();
     ui.messageBox(parent, "'" + printout.title() + "' not printed. " + reason + ".", "Print Error",
                   MessageIcon::Stop);
     return false;

@@ -2,6 +2,8 @@
 
 #include <QPrinter>
 
+#include <memory>
+
 class Printout;
 class QWidget;
 class Ui;
@@ -14,12 +16,15 @@ public:
 
     // Runs one print job: the print dialog when asked for, then the "Printing" dialog and the
     // pages, with the whole main window taking no command meanwhile. True when every page
-    // went out; a failure or a cancel is reported in a "Print Error" box.
+    // went out (to a file: the file came out whole); a failure or a cancel is reported in a
+    // "Print Error" box.
     bool Print(QWidget* parent, Printout& printout, bool showDialog);
 
-    QPrinter& device() { return printer; }
+    QPrinter& device() { return *qtPrinter; }
 
 private:
+    void renewAfterFailedWrite();
+
     Ui& ui;
-    QPrinter printer;
+    std::unique_ptr<QPrinter> qtPrinter;
 };

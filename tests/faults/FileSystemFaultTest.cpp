@@ -1,22 +1,29 @@
-// Faults of a real file system: a disk that fills in the middle of a save, a folder that
-// turns read-only, files that turn into something unreadable. The tests mount a small
-// file system of their own where the machine allows it (they run as root), and skip
+// Faults of a real file system: a disk that fills in the middle of a save or a print, a
+// folder that turns read-only, files that turn into something unreadable. The tests mount a
+// small file system of their own where the machine allows it (they run as root), and skip
 // otherwise.
 #include "app/TFrame.h"
 
 #include "catalogue/CatalogueFile.h"
 #include "platform/Clock.h"
 #include "practice/TPracticeWindow.h"
+#include "print/PdfCheck.h"
+#include "print/Printer.h"
 #include "quiz/QuizFile.h"
 #include "quiz/TQuizWindow.h"
+#include "support/PdfPages.h"
 #include "support/ScriptedUi.h"
+#include "views/ListPrintout.h"
 #include "views/TSymbolWindow.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 #include <sys/mount.h>
 
@@ -158,6 +165,56 @@ TEST(FileSystemFault, ACatalogueSaveThatFillsTheDiskLeavesTheOldFile)
     EXPECT_TRUE(ui.messages().empty());
     EXPECT_EQ(fs.read("valkora.cat"), catalogue_file::serialize(view.catalogue().cations));
 }
+
+struct FullDisk {
+    const char* name;
+    void (SmallFileSystem::*fill)();
+};
+
+void PrintTo(const FullDisk& disk, std::ostream* out)
+{
+    *out << disk.name;
+}
+
+class PrintToAFullDisk : public ::testing::TestWithParam<FullDisk> {};
+
+// Qt's PDF engine reports success however many of its writes failed: the job itself finds
+// the cut-off file, says why and takes it away.
+TEST_P(PrintToAFullDisk, IsReportedAndLeavesNoFile)
+{
+    SmallFileSystem fs("256k");
+    REQUIRE_MOUNT(fs);
+    IonCatalogue lists;
+    lists.cations = ions(300, "Cation");
+    lists.anions = ions(200, "anion");
+    ListPrintout printout(lists);
+    ScriptedUi ui;
+    QWidget window;
+    Printer printer(ui);
+    const std::string file = fs.path("list.pdf").toStdString();
+
+    (fs.*GetParam().fill)();
+    ui.expectPrintDialog(file).ok();
+    EXPECT_FALSE(printer.Print(&window, printout, true));
+    EXPECT_EQ(ui.messages(), Strings{"'List' not printed. Out of disk space.|Print Error"});
+    EXPECT_EQ(ui.callsOf(ScriptedUi::Call::Kind::Message)[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(fs.entries().isEmpty()) << "no half-written file";
+    EXPECT_TRUE(window.isEnabled());
+
+    // With room again the same job goes through, whole.
+    fs.freeSpace();
+    ui.clearCalls();
+    ui.expectPrintDialog(file).ok();
+    EXPECT_TRUE(printer.Print(&window, printout, true));
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_TRUE(pdfIsWhole(fs.read("list.pdf")));
+    EXPECT_GT(pdfPageCount(fs.path("list.pdf")), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(FileSystemFault, PrintToAFullDisk,
+                         ::testing::Values(FullDisk{"no_room_at_all", &SmallFileSystem::fillCompletely},
+                                           FullDisk{"room_for_a_page", &SmallFileSystem::fillLeavingOnePage}),
+                         [](const ::testing::TestParamInfo<FullDisk>& info) { return std::string(info.param.name); });
 
 class FaultShell : public ::testing::Test {
 protected:

@@ -1,13 +1,20 @@
 #include "print/Printer.h"
 
+#include "print/PdfCheck.h"
 #include "print/Printout.h"
 #include "support/PdfPages.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <ostream>
+#include <sys/resource.h>
 
 namespace {
 
@@ -72,6 +79,7 @@ TEST_F(PrintJob, PrintsEveryPageAndNamesTheDocumentAndPrinter)
     EXPECT_EQ(printing[0].caption, "PDF on " + pdf("out.pdf"));
     EXPECT_EQ(ui.callsOf(Kind::PrintDialog)[0].text, "1-2147483647");
     EXPECT_TRUE(ui.messages().empty());
+    EXPECT_TRUE(pdfIsWhole(folder.read("out.pdf")));
 }
 
 TEST_F(PrintJob, TheMainWindowTakesNothingWhilePagesGoOut)
@@ -150,6 +158,212 @@ TEST_F(PrintJob, ThePrintDialogsChoicesAreKeptForTheNextJob)
     CountedPrintout second(2, &window);
     EXPECT_TRUE(printer.Print(&window, second, false));
     EXPECT_EQ(pdfPageCount(folder.path("first.pdf")), 2);
+}
+
+} // namespace
+
+namespace {
+
+// The override cursor on top of the stack, by name.
+std::string cursorShown()
+{
+    const QCursor* cursor = QApplication::overrideCursor();
+    if (!cursor)
+        return "none";
+    switch (cursor->shape()) {
+    case Qt::WaitCursor:
+        return "wait";
+    case Qt::ArrowCursor:
+        return "arrow";
+    case Qt::CrossCursor:
+        return "cross";
+    default:
+        return "other";
+    }
+}
+
+// Notes the cursor at each moment of the job that the program lets the printout see.
+class WatchedPrintout : public CountedPrintout {
+public:
+    using CountedPrintout::CountedPrintout;
+    PageLimits pageLimits() const override
+    {
+        cursors.push_back("page limits " + cursorShown());
+        return {};
+    }
+    void beginPrinting() override { cursors.push_back("begin printing " + cursorShown()); }
+    void endPrinting() override { cursors.push_back("end printing " + cursorShown()); }
+
+    mutable Strings cursors;
+};
+
+TEST_F(PrintJob, TheWaitCursorShowsFromTheStartButTheArrowInThePrintDialog)
+{
+    WatchedPrintout printout(2, &window);
+    ui.expectPrintDialog(pdf("out.pdf")).ok();
+    ui.onEveryCall([&](const ScriptedUi::Call& call) {
+        if (call.kind == Kind::PrintDialog)
+            printout.cursors.push_back("print dialog " + cursorShown());
+        if (call.kind == Kind::Printing)
+            printout.cursors.push_back("printing " + cursorShown());
+    });
+    ASSERT_TRUE(printer.Print(&window, printout, true));
+    EXPECT_EQ(printout.cursors, (Strings{"page limits wait", "print dialog arrow", "begin printing wait",
+                                         "printing wait", "end printing none"}));
+    EXPECT_EQ(cursorShown(), "none");
+}
+
+struct WayOut {
+    const char* name;
+    int pages;
+    bool showDialog;
+    bool acceptDialog;
+    int fromPage;
+    int cancelAtPage;
+    const char* file;
+    bool printed;
+};
+
+void PrintTo(const WayOut& way, std::ostream* out)
+{
+    *out << way.name;
+}
+
+class PrintJobWayOut : public PrintJob, public ::testing::WithParamInterface<WayOut> {};
+
+// A cursor of the caller's stays on top after the job, and one restore takes it away: the
+// job pushed exactly as many cursors as it took back.
+TEST_P(PrintJobWayOut, LeavesTheCursorsAsTheyWere)
+{
+    const WayOut& way = GetParam();
+    CountedPrintout printout(way.pages, &window);
+    if (way.showDialog) {
+        auto& step = ui.expectPrintDialog(pdf(way.file));
+        if (way.fromPage > 0)
+            step.pages(way.fromPage, way.fromPage + 1);
+        way.acceptDialog ? step.ok() : step.cancel();
+    } else {
+        printer.device().setOutputFormat(QPrinter::PdfFormat);
+        printer.device().setOutputFileName(QString::fromStdString(pdf(way.file)));
+    }
+    ui.cancelPrintingAtPage(way.cancelAtPage);
+    QApplication::setOverrideCursor(Qt::CrossCursor);
+    const bool printed = printer.Print(&window, printout, way.showDialog);
+    EXPECT_EQ(cursorShown(), "cross");
+    QApplication::restoreOverrideCursor();
+    EXPECT_EQ(cursorShown(), "none");
+    EXPECT_EQ(printed, way.printed);
+    EXPECT_TRUE(window.isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrintJob, PrintJobWayOut,
+    ::testing::Values(WayOut{"printed", 2, true, true, 0, 0, "out.pdf", true},
+                      WayOut{"cancelled_in_the_print_dialog", 2, true, false, 0, 0, "out.pdf", false},
+                      WayOut{"cancelled_in_printing", 3, true, true, 0, 2, "out.pdf", false},
+                      WayOut{"first_page_missing", 1, true, true, 2, 0, "out.pdf", true},
+                      WayOut{"no_surface", 1, true, true, 0, 0, "no such folder/out.pdf", false},
+                      WayOut{"without_the_dialog", 1, false, false, 0, 0, "out.pdf", true}),
+    [](const ::testing::TestParamInfo<WayOut>& info) { return std::string(info.param.name); });
+
+// Notes whether the window was still disabled and "Printing" still open when the job ended
+// the printout.
+class OrderedPrintout : public CountedPrintout {
+public:
+    OrderedPrintout(int pages, QWidget* window, const ScriptedUi& ui)
+        : CountedPrintout(pages, window), window(window), ui(ui)
+    {
+    }
+    void endPrinting() override { moments.push_back("end printing" + windowState() + printingState()); }
+    std::string windowState() const { return window->isEnabled() ? ", window enabled" : ", window disabled"; }
+    std::string printingState() const { return ui.printingOpen() ? ", printing open" : ", printing closed"; }
+
+    Strings moments;
+
+private:
+    QWidget* window;
+    const ScriptedUi& ui;
+};
+
+TEST_F(PrintJob, TheJobEndsThePrintoutThenFreesTheWindowThenClosesPrintingThenSpeaks)
+{
+    for (const int cancelAt : {0, 2}) {
+        SCOPED_TRACE(cancelAt ? "cancelled" : "printed");
+        OrderedPrintout printout(3, &window, ui);
+        ui.expectPrintDialog(pdf("out.pdf")).ok();
+        ui.cancelPrintingAtPage(cancelAt);
+        ui.onPrintingClosed([&] { printout.moments.push_back("printing closes" + printout.windowState()); });
+        ui.onEveryCall([&](const ScriptedUi::Call& call) {
+            if (call.kind == Kind::Message)
+                printout.moments.push_back("message" + printout.windowState() + printout.printingState());
+        });
+        printer.Print(&window, printout, true);
+        Strings expected{"end printing, window disabled, printing open", "printing closes, window enabled"};
+        if (cancelAt)
+            expected.push_back("message, window enabled, printing closed");
+        EXPECT_EQ(printout.moments, expected);
+    }
+}
+
+// Lets the process write files of at most a given size while it lives, as a disk that takes
+// no more would: writes past it fail, with no signal.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &previous);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+// Qt's PDF engine reports success all the same; with room to spare on the disk the cut-off
+// file is an error of its own. Forty pages are more than Qt's file buffer holds, so the
+// engine sees its own write fail, which stops it writing for good.
+TEST_F(PrintJob, AFileThatComesOutShortIsAnErrorAndIsNotLeft)
+{
+    CountedPrintout printout(40, &window);
+    ui.expectPrintDialog(pdf("out.pdf")).pages(2, 39).copies(2).ok();
+    bool goneBeforeTheMessage = false;
+    ui.onEveryCall([&](const ScriptedUi::Call& call) {
+        if (call.kind == Kind::Message)
+            goneBeforeTheMessage = !folder.exists("out.pdf");
+    });
+    {
+        const FileSizeLimit limit(2000);
+        EXPECT_FALSE(printer.Print(&window, printout, true));
+    }
+    EXPECT_EQ(ui.messages(), Strings{"'Test' not printed. Error encountered during print.|Print Error"});
+    EXPECT_EQ(ui.callsOf(Kind::Message)[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(goneBeforeTheMessage);
+    EXPECT_FALSE(folder.exists("out.pdf"));
+    EXPECT_TRUE(window.isEnabled());
+
+    // Without the limit the next job goes through, with the choices of the print dialog.
+    ui.clearCalls();
+    printout.printed.clear();
+    EXPECT_TRUE(printer.Print(&window, printout, false));
+    EXPECT_TRUE(ui.messages().empty());
+    std::vector<int> chosen;
+    for (int copy = 0; copy < 2; ++copy)
+        for (int page = 2; page <= 39; ++page)
+            chosen.push_back(page);
+    EXPECT_EQ(printout.printed, chosen);
+    EXPECT_TRUE(pdfIsWhole(folder.read("out.pdf")));
+    EXPECT_EQ(pdfPageCount(folder.path("out.pdf")), static_cast<int>(chosen.size()));
 }
 
 } // namespace

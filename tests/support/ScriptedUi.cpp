@@ -45,6 +45,13 @@ ScriptedUi::~ScriptedUi()
         ADD_FAILURE() << answers.size() << " scripted answer(s) never asked for";
 }
 
+void ScriptedUi::logCall(Call call)
+{
+    log.push_back(std::move(call));
+    if (watcher)
+        watcher(log.back());
+}
+
 ScriptedUi::DialogStep& ScriptedUi::expectDialog(std::string templateName)
 {
     steps.push_back(DialogStep(std::move(templateName)));
@@ -55,7 +62,7 @@ MessageAnswer ScriptedUi::messageBox(QObject* owner, const std::string& text,
                                      const std::string& caption, MessageIcon icon,
                                      MessageButtons buttons)
 {
-    log.push_back({Call::Kind::Message, text, caption, icon, buttons, owner, {}, {}});
+    logCall({Call::Kind::Message, text, caption, icon, buttons, owner, {}, {}});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     if (answers.empty()) {
@@ -76,7 +83,7 @@ int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, Transfer
         else
             call.shownChoices.push_back(record.choice(i));
     }
-    log.push_back(std::move(call));
+    logCall(std::move(call));
 
     if (steps.empty()) {
         ADD_FAILURE() << "unscripted dialog " << dialog.name;
@@ -96,8 +103,8 @@ int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, Transfer
 
 bool ScriptedUi::fileDialog(QObject* owner, FileChoice& choice, bool save)
 {
-    log.push_back({save ? Call::Kind::SaveFile : Call::Kind::OpenFile, choice.fileName, {}, {}, {},
-                   owner, {}, {}});
+    logCall({save ? Call::Kind::SaveFile : Call::Kind::OpenFile, choice.fileName, {}, {}, {},
+             owner, {}, {}});
     EXPECT_EQ(choice.filterName + " (" + choice.pattern + ")", "Quiz Files (*.qzz)");
     EXPECT_EQ(choice.defaultExtension, "qzz");
     if (fileSteps.empty()) {
@@ -131,8 +138,8 @@ ScriptedUi::PrintStep& ScriptedUi::expectPrintDialog(std::string outputFile)
 
 bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage)
 {
-    log.push_back({Call::Kind::PrintDialog, std::to_string(firstPage) + "-" + std::to_string(lastPage),
-                   {}, {}, {}, owner, {}, {}});
+    logCall({Call::Kind::PrintDialog, std::to_string(firstPage) + "-" + std::to_string(lastPage),
+             {}, {}, {}, owner, {}, {}});
     if (printSteps.empty()) {
         ADD_FAILURE() << "unscripted print dialog";
         return false;
@@ -158,7 +165,13 @@ namespace {
 
 class ScriptedProgress : public PrintingProgress {
 public:
-    ScriptedProgress(std::vector<int>& shown, int cancelAt) : shown(shown), cancelAt(cancelAt) {}
+    ScriptedProgress(std::vector<int>& shown, int cancelAt, std::function<void()> closing)
+        : shown(shown), cancelAt(cancelAt), closing(std::move(closing))
+    {
+    }
+    ~ScriptedProgress() override { closing(); }
+    ScriptedProgress(const ScriptedProgress&) = delete;
+    ScriptedProgress& operator=(const ScriptedProgress&) = delete;
     void showPage(int page) override
     {
         shown.push_back(page);
@@ -170,6 +183,7 @@ public:
 private:
     std::vector<int>& shown;
     int cancelAt;
+    std::function<void()> closing;
     bool pressed = false;
 };
 
@@ -179,23 +193,29 @@ std::unique_ptr<PrintingProgress> ScriptedUi::openPrintingDialog(QObject* owner,
                                                                  const std::string& documentLine,
                                                                  const std::string& printerLine)
 {
-    log.push_back({Call::Kind::Printing, documentLine, printerLine, {}, {}, owner, {}, {}});
-    return std::make_unique<ScriptedProgress>(pagesShown, cancelAtPage);
+    auto progress = std::make_unique<ScriptedProgress>(pagesShown, cancelAtPage, [this] {
+        printingShown = false;
+        if (closeWatcher)
+            closeWatcher();
+    });
+    printingShown = true;
+    logCall({Call::Kind::Printing, documentLine, printerLine, {}, {}, owner, {}, {}});
+    return progress;
 }
 
 void ScriptedUi::beep()
 {
-    log.push_back({Call::Kind::Beep, {}, {}, {}, {}, nullptr, {}, {}});
+    logCall({Call::Kind::Beep, {}, {}, {}, {}, nullptr, {}, {}});
 }
 
 void ScriptedUi::showHelpContents(QObject* owner, const std::string& helpFile)
 {
-    log.push_back({Call::Kind::ShowHelp, helpFile, {}, {}, {}, owner, {}, {}});
+    logCall({Call::Kind::ShowHelp, helpFile, {}, {}, {}, owner, {}, {}});
 }
 
 void ScriptedUi::closeHelp(const std::string& helpFile)
 {
-    log.push_back({Call::Kind::CloseHelp, helpFile, {}, {}, {}, nullptr, {}, {}});
+    logCall({Call::Kind::CloseHelp, helpFile, {}, {}, {}, nullptr, {}, {}});
 }
 
 std::vector<ScriptedUi::Call> ScriptedUi::callsOf(Call::Kind kind) const

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -83,6 +84,13 @@ public:
     void cancelPrintingAtPage(int page) { cancelAtPage = page; }
     // The pages that "Printing" announced, in order.
     const std::vector<int>& announcedPages() const { return pagesShown; }
+    // True from the opening of "Printing" until the program lets go of it.
+    bool printingOpen() const { return printingShown; }
+    // Called with every call as it is made, before it is answered, so a test can look at the
+    // program's state at that moment (its cursor, its windows).
+    void onEveryCall(std::function<void(const Call&)> look) { watcher = std::move(look); }
+    // Called as "Printing" closes.
+    void onPrintingClosed(std::function<void()> look) { closeWatcher = std::move(look); }
 
     MessageAnswer messageBox(QObject* owner, const std::string& text, const std::string& caption,
                              MessageIcon icon, MessageButtons buttons) override;
@@ -114,7 +122,11 @@ private:
     };
     std::deque<FileStep> fileSteps;
     bool fileDialog(QObject* owner, FileChoice& choice, bool save);
+    void logCall(Call call);
     int cancelAtPage = 0;
     std::vector<int> pagesShown;
+    bool printingShown = false;
+    std::function<void(const Call&)> watcher;
+    std::function<void()> closeWatcher;
     std::vector<Call> log;
 };
