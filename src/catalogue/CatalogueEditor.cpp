@@ -139,16 +139,6 @@ void CatalogueEditor::ChangeIon()
         changeEntry(chosen->first, chosen->second);
 }
 
-void CatalogueEditor::ChangeCation(std::uint32_t n)
-{
-    changeEntry(Side::Cation, n);
-}
-
-void CatalogueEditor::ChangeAnion(std::uint32_t n)
-{
-    changeEntry(Side::Anion, n);
-}
-
 void CatalogueEditor::changeEntry(Side side, std::uint32_t n)
 {
     const bool cation = side == Side::Cation;

@@ -48,17 +48,8 @@ public:
     void AddCation();
     void AddAnion();
     void ChangeIon();
-    void ChangeCation(std::uint32_t number);
-    void ChangeAnion(std::uint32_t number);
     void DeleteIon();
     void SortIons();
-
-    // FIRSTDIALOG: cation choice, anion choice.
-    const TransferRecord& choiceTransfer() const { return choice; }
-    // NUMBERDLG: number text, cation choice, anion choice.
-    const TransferRecord& numberTransfer() const { return number; }
-    // ADDCAT, ADDAN, CHANGECAT, CHANGEAN: name, symbol, charge.
-    const TransferRecord& ionTransfer() const { return ion; }
 
 private:
     enum class Side { Cation, Anion };
@@ -76,7 +67,10 @@ private:
     QObject* owner;
     IonCatalogue& catalogue;
     Hooks hooks;
+    // FIRSTDIALOG: cation choice, anion choice.
     TransferRecord choice;
+    // NUMBERDLG: number text, cation choice, anion choice.
     TransferRecord number;
+    // ADDCAT, ADDAN, CHANGECAT, CHANGEAN: name, symbol, charge.
     TransferRecord ion;
 };

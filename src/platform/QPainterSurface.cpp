@@ -36,8 +36,3 @@ int QPainterSurface::textHeight(const std::string&)
 {
     return metrics.height();
 }
-
-void QPainterSurface::fontChanged()
-{
-    metrics = QFontMetrics(painter.font(), painter.device());
-}

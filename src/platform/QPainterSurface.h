@@ -18,9 +18,6 @@ public:
     int textWidth(const std::string& text) override;
     int textHeight(const std::string& text) override;
 
-    // Measures anew after the painter's font has changed.
-    void fontChanged();
-
 private:
     QPainter& painter;
     QFontMetrics metrics;

@@ -20,8 +20,6 @@ public:
     // "Print Error" box.
     bool Print(QWidget* parent, Printout& printout, bool showDialog);
 
-    QPrinter& device() { return *qtPrinter; }
-
 private:
     void renewAfterFailedWrite();
 

@@ -47,11 +47,6 @@ bool PrintingDialog::cancelled()
     return cancelPressed;
 }
 
-QString PrintingDialog::pageLine() const
-{
-    return page->text();
-}
-
 void PrintingDialog::closeEvent(QCloseEvent* event)
 {
     // Only the job closes it.

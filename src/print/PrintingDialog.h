@@ -18,8 +18,6 @@ public:
     void showPage(int page) override;
     bool cancelled() override;
 
-    QString pageLine() const;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

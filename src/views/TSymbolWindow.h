@@ -50,7 +50,6 @@ public:
     // Prints both lists from their top, whatever the scroll position; the mode stays.
     void PrintList();
 
-    const CatalogueEditor& editing() const { return editor; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
