@@ -1,13 +1,13 @@
 #pragma once
 
 #include "catalogue/IonCatalogue.h"
+#include "platform/SafeSave.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
-
-class QIODevice;
+#include <string>
 
 // The catalogue files valkora.cat (cations) and valkora.ani (anions): a little-endian
 // unsigned 32-bit count, then 39-byte records of a 20-byte name, a 15-byte symbol (each
@@ -35,9 +35,10 @@ ReadResult parse(const QByteArray& bytes);
 ReadResult read(const QString& path);
 
 QByteArray serialize(const IonList& ions);
-// Writes every byte and checks each write.
-bool write(QIODevice& device, const IonList& ions);
 // Replaces the file whole, or leaves the old one byte for byte when anything fails.
-bool save(const QString& path, const IonList& ions);
+bool save(const QString& path, const IonList& ions, const SaveWrite& write = writeEveryByte);
+
+// "valkora.cat is damaged: only 3 of 1000 entries could be read."
+std::string damagedMessage(const char* fileName, const ReadResult& read);
 
 } // namespace catalogue_file

@@ -1,9 +1,9 @@
 #include "catalogue/ListFileGuard.h"
 
+#include "platform/RecordFile.h"
 #include "platform/SafeSave.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 
 FileFingerprint FileFingerprint::of(const QByteArray& bytes)
 {
@@ -21,21 +21,10 @@ bool changedElsewhere(const FileFingerprint& known, const std::optional<QByteArr
     return FileFingerprint::of(*now) != known;
 }
 
-std::optional<QByteArray> readWhole(const QString& path)
-{
-    // QFile refuses to open a folder, so a folder in the file's place counts as unreadable.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
 
 catalogue_file::ReadResult ListFileGuard::load()
 {
-    const std::optional<QByteArray> bytes = readWhole(filePath);
+    const std::optional<QByteArray> bytes = record_file::readWhole(filePath);
     if (!bytes) {
         known = FileFingerprint();
         return {};
@@ -46,7 +35,7 @@ catalogue_file::ReadResult ListFileGuard::load()
 
 bool ListFileGuard::changedElsewhere() const
 {
-    return ::changedElsewhere(known, readWhole(filePath));
+    return ::changedElsewhere(known, record_file::readWhole(filePath));
 }
 
 SaveResult ListFileGuard::save(const IonList& list)

@@ -31,9 +31,6 @@ private:
 // change: the save goes ahead and reports its own failure if it has one.
 bool changedElsewhere(const FileFingerprint& known, const std::optional<QByteArray>& now);
 
-// The bytes of a file as it is now, or nothing when it cannot be read.
-std::optional<QByteArray> readWhole(const QString& path);
-
 enum class SaveResult {
     Saved,
     Failed,           // the old file is left as it was

@@ -6,34 +6,38 @@
 
 namespace {
 
-bool writeInPlace(const QString& path, const QByteArray& bytes)
+bool writeInPlace(const QString& path, const QByteArray& bytes, const SaveWrite& write)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
         return false;
     const QByteArray old = file.readAll();
-    const auto replace = [&file](const QByteArray& content) {
-        return file.seek(0) && file.write(content) == content.size() && file.resize(content.size()) &&
-               file.flush();
+    const auto replace = [&file](const QByteArray& content, const SaveWrite& step) {
+        return file.seek(0) && step(file, content) && file.resize(content.size()) && file.flush();
     };
-    if (replace(bytes))
+    if (replace(bytes, write))
         return true;
-    replace(old);
+    replace(old, writeEveryByte);
     return false;
 }
 
 } // namespace
 
-bool saveWhole(const QString& path, const QByteArray& bytes)
+bool writeEveryByte(QIODevice& file, const QByteArray& bytes)
+{
+    return file.write(bytes) == bytes.size();
+}
+
+bool saveWhole(const QString& path, const QByteArray& bytes, const SaveWrite& write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         const QFileInfo target(path);
-        return target.isFile() && target.isWritable() && writeInPlace(path, bytes);
+        return target.isFile() && target.isWritable() && writeInPlace(path, bytes, write);
     }
     // A full disk shows only when the buffered bytes go out: flushed and checked here, since
     // a commit after a failed flush would put an empty or short file in the old one's place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!write(file, bytes) || !file.flush()) {
         file.cancelWriting();
         return false;
     }

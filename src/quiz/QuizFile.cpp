@@ -1,51 +1,22 @@
 #include "quiz/QuizFile.h"
 
-#include "platform/SafeSave.h"
+#include "platform/RecordFile.h"
 
-#include <QFile>
 #include <QtEndian>
-
-#include <algorithm>
-#include <cstring>
 
 namespace quiz_file {
 
-namespace {
-
-std::string textField(const char* field)
-{
-    const void* zero = std::memchr(field, '\0', textFieldSize);
-    const auto length = zero ? static_cast<const char*>(zero) - field : textFieldSize;
-    return std::string(field, static_cast<std::size_t>(length));
-}
-
-void putTextField(char* field, const std::string& text)
-{
-    // The bytes after the terminator are zero, so a file's content depends on the quiz only.
-    std::memset(field, 0, textFieldSize);
-    std::memcpy(field, text.data(), std::min(text.size(), std::size_t(textFieldSize - 1)));
-}
-
-} // namespace
-
 ReadResult parse(const QByteArray& bytes)
 {
+    const record_file::Records found = record_file::records(bytes, recordSize);
     ReadResult result;
     result.opened = true;
-    // A file too short to hold a count holds no sentences.
-    if (bytes.size() < 4)
-        return result;
-    result.promised = qFromLittleEndian<quint32>(bytes.constData());
-    // Bounded by the bytes present, so an absurd count cannot make us allocate.
-    const qsizetype present = (bytes.size() - 4) / recordSize;
-    const auto complete =
-        static_cast<std::uint32_t>(std::min<qsizetype>(present, result.promised));
-
-    result.sentences.reserve(complete);
-    const char* record = bytes.constData() + 4;
-    for (std::uint32_t i = 0; i < complete; ++i, record += recordSize) {
+    result.promised = found.promised;
+    result.sentences.reserve(found.complete);
+    const char* record = found.first;
+    for (std::uint32_t i = 0; i < found.complete; ++i, record += recordSize) {
         // TSentence cuts a text that fills its field without a terminator to 99 characters.
-        result.sentences.emplace_back(textField(record),
+        result.sentences.emplace_back(record_file::readText(record, textFieldSize),
                                       qFromLittleEndian<qint32>(record + textFieldSize));
     }
     return result;
@@ -53,34 +24,32 @@ ReadResult parse(const QByteArray& bytes)
 
 ReadResult read(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parse(file.readAll());
+    const std::optional<QByteArray> bytes = record_file::readWhole(path);
+    return bytes ? parse(*bytes) : ReadResult{};
 }
 
 QByteArray serialize(const SentenceList& sentences)
 {
-    QByteArray bytes(4 + qsizetype(recordSize) * qsizetype(sentences.size()), '\0');
-    qToLittleEndian<quint32>(static_cast<quint32>(sentences.size()), bytes.data());
+    QByteArray bytes =
+        record_file::withRoomFor(static_cast<std::uint32_t>(sentences.size()), recordSize);
     char* record = bytes.data() + 4;
     for (const TSentence& sentence : sentences) {
-        putTextField(record, sentence.text);
+        record_file::writeText(record, textFieldSize, sentence.text);
         qToLittleEndian<qint32>(sentence.isCompound, record + textFieldSize);
         record += recordSize;
     }
     return bytes;
 }
 
-bool write(QIODevice& device, const SentenceList& sentences)
+bool save(const QString& path, const SentenceList& sentences, const SaveWrite& write)
 {
-    const QByteArray bytes = serialize(sentences);
-    return device.write(bytes) == bytes.size();
+    return saveWhole(path, serialize(sentences), write);
 }
 
-bool save(const QString& path, const SentenceList& sentences)
+std::string damagedMessage(const std::string& fileName, const ReadResult& read)
 {
-    return saveWhole(path, serialize(sentences));
+    return record_file::damagedMessage(fileName, static_cast<std::uint32_t>(read.sentences.size()),
+                                       read.promised, "lines");
 }
 
 } // namespace quiz_file

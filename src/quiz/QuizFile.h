@@ -1,13 +1,13 @@
 #pragma once
 
+#include "platform/SafeSave.h"
 #include "quiz/TSentence.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
-
-class QIODevice;
+#include <string>
 
 // Quiz files (*.qzz): a little-endian unsigned 32-bit count, then 104-byte records of a
 // 100-byte zero-terminated text and a signed 32-bit exercise flag.
@@ -29,9 +29,11 @@ ReadResult parse(const QByteArray& bytes);
 ReadResult read(const QString& path);
 
 QByteArray serialize(const SentenceList& sentences);
-// Writes every byte and checks each write.
-bool write(QIODevice& device, const SentenceList& sentences);
 // Replaces the file whole, or leaves the old one byte for byte when anything fails.
-bool save(const QString& path, const SentenceList& sentences);
+bool save(const QString& path, const SentenceList& sentences,
+          const SaveWrite& write = writeEveryByte);
+
+// "week1.qzz is damaged: only 9 of 38 lines could be read."
+std::string damagedMessage(const std::string& fileName, const ReadResult& read);
 
 } // namespace quiz_file

@@ -65,10 +65,8 @@ void TQuizWindow::ReadQuizFile(const std::string& name)
     } else {
         quiz = read.sentences;
         if (quiz.size() < read.promised)
-            ui.messageBox(this,
-                          name + " is damaged: only " + std::to_string(quiz.size()) + " of " +
-                              std::to_string(read.promised) + " lines could be read.",
-                          "Information", MessageIcon::Exclamation);
+            ui.messageBox(this, quiz_file::damagedMessage(name, read), "Information",
+                          MessageIcon::Exclamation);
     }
     quizChanged();
 }

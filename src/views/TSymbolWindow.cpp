@@ -51,11 +51,8 @@ void TSymbolWindow::loadList(ListFileGuard& file, const char* fileName, IonList&
         return;
     }
     if (read.damaged()) {
-        ui.messageBox(this,
-                      std::string(fileName) + " is damaged: only " +
-                          std::to_string(read.ions.count()) + " of " +
-                          std::to_string(read.promised) + " entries could be read.",
-                      "Information", MessageIcon::Exclamation);
+        ui.messageBox(this, catalogue_file::damagedMessage(fileName, read), "Information",
+                      MessageIcon::Exclamation);
     }
     list = read.ions;
 }

@@ -1,8 +1,8 @@
 #include "catalogue/CatalogueFile.h"
 
+#include "support/FailingWrite.h"
 #include "support/TempFolder.h"
 
-#include <QBuffer>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -152,38 +152,21 @@ TEST(CatalogueFile, MissingFileIsReportedAsNotOpened)
     EXPECT_FALSE(catalogue_file::read(folder.path("valkora.cat")).opened);
 }
 
-// A device that accepts a given number of bytes and then fails, as a full disk would.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 room) : room(room) { open(QIODevice::WriteOnly); }
-    QByteArray written;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override
-    {
-        if (room <= 0)
-            return -1;
-        const qint64 taken = std::min(size, room);
-        written.append(data, taken);
-        room -= taken;
-        return taken;
-    }
-
-private:
-    qint64 room;
-};
-
-TEST(CatalogueFile, AWriteThatFailsPartWayIsReported)
+// The save the program makes, with a disk that fills after a given number of bytes.
+TEST(CatalogueFile, ASaveThatFailsPartWayLeavesTheOldFile)
 {
+    TempFolder folder;
+    const QByteArray old = catalogue_file::serialize(listOf({calcium}));
+    folder.write("valkora.cat", old);
     const IonList list = listOf({sodium, calcium});
     for (qint64 room : {0, 3, 43, 81}) {
-        FailingDevice device(room);
-        EXPECT_FALSE(catalogue_file::write(device, list)) << "room " << room;
+        EXPECT_FALSE(catalogue_file::save(folder.path("valkora.cat"), list, FailingWrite{room}))
+            << "room " << room;
+        EXPECT_EQ(folder.read("valkora.cat"), old) << "room " << room;
+        EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList("valkora.cat"));
     }
-    FailingDevice roomy(1000);
-    EXPECT_TRUE(catalogue_file::write(roomy, list));
-    EXPECT_EQ(roomy.written, catalogue_file::serialize(list));
+    EXPECT_TRUE(catalogue_file::save(folder.path("valkora.cat"), list, FailingWrite{82}));
+    EXPECT_EQ(folder.read("valkora.cat"), catalogue_file::serialize(list));
 }
 
 TEST(CatalogueFile, AFailedSaveLeavesWhatStandsInTheFilesPlace)

@@ -1,5 +1,6 @@
 #include "quiz/QuizFile.h"
 
+#include "support/FailingWrite.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -187,28 +188,6 @@ TEST(QuizFile, LongFileNamesAreServed)
     EXPECT_EQ(quiz_file::read(folder.path(name)).sentences, twentyLineQuiz());
 }
 
-// A device that accepts a given number of bytes and then fails, as a full disk would.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 room) : room(room) { open(QIODevice::WriteOnly); }
-    QByteArray written;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override
-    {
-        if (room <= 0)
-            return -1;
-        const qint64 taken = std::min(size, room);
-        written.append(data, taken);
-        room -= taken;
-        return taken;
-    }
-
-private:
-    qint64 room;
-};
-
 struct RoomRow {
     const char* label;
     qint64 room;
@@ -220,18 +199,24 @@ void PrintTo(const RoomRow& row, std::ostream* os)
     *os << row.label << " (" << row.room << " bytes)";
 }
 
-class QuizFileWrite : public ::testing::TestWithParam<RoomRow> {};
+class QuizFileSave : public ::testing::TestWithParam<RoomRow> {};
 
-// Two sentences make 212 bytes.
-TEST_P(QuizFileWrite, ReportsADeviceThatStopsTakingBytes)
+// The save the program makes, with a disk that fills after a given number of bytes: two
+// sentences make 212 bytes, and anything less leaves the old file.
+TEST_P(QuizFileSave, KeepsTheOldFileWhenTheDiskStopsTakingBytes)
 {
     const RoomRow& row = GetParam();
-    FailingDevice device(row.room);
-    EXPECT_EQ(quiz_file::write(device, {salt, title}), row.succeeds);
+    TempFolder folder;
+    const QByteArray old = quiz_file::serialize({title});
+    folder.write("quiz.qzz", old);
+    EXPECT_EQ(quiz_file::save(folder.path("quiz.qzz"), {salt, title}, FailingWrite{row.room}),
+              row.succeeds);
+    EXPECT_EQ(folder.read("quiz.qzz"), row.succeeds ? quiz_file::serialize({salt, title}) : old);
+    EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList("quiz.qzz"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    QuizFileDevices, QuizFileWrite,
+    QuizFileDevices, QuizFileSave,
     ::testing::Values(RoomRow{"fails_at_once", 0, false},
                       RoomRow{"fails_inside_the_count", 3, false},
                       RoomRow{"fails_inside_the_first_flag", 104, false},
