@@ -1,5 +1,7 @@
 #include "quiz/MyQuizPrintout.h"
 
+#include "quiz/QuizDrawing.h"
+
 #include <algorithm>
 
 namespace {
@@ -15,9 +17,11 @@ bool blank(const TSentence& sentence)
 } // namespace
 
 MyQuizPrintout::MyQuizPrintout(const SentenceList& quiz)
-    : Printout("Quiz")
+    : LinePrintout("Quiz")
     , quiz(quiz)
 {
+    // An empty quiz prints its one blank page.
+    setPages({{0, 0}});
 }
 
 void MyQuizPrintout::takeSurface(TextSurface& surface, int pageWidth, int pageHeight)
@@ -26,39 +30,24 @@ void MyQuizPrintout::takeSurface(TextSurface& surface, int pageWidth, int pageHe
     lineHeight = std::max(1, surface.textHeight("X"));
     const int drop = lineHeight / 3;
     const int count = static_cast<int>(std::min<std::size_t>(quiz.size(), INT32_MAX));
-
-    // Line k of a page stands at k h; an exercise's subscripts reach a third of h lower.
-    // Every page takes at least one line, however small the paper.
-    pages.clear();
-    for (int first = 0; first < count;) {
-        int end = first + 1;
-        while (end < count) {
-            const int extent = lineHeight + (quiz[static_cast<std::size_t>(end)].isCompound ? drop : 0);
-            if (std::int64_t(end - first) * lineHeight + extent > pageHeight)
-                break;
-            ++end;
-        }
-        // Blank lines that were left over for a page of their own would make an empty sheet.
-        const bool anyInk = std::any_of(quiz.begin() + first, quiz.begin() + end,
-                                        [](const TSentence& s) { return !blank(s); });
-        if (anyInk)
-            pages.push_back({first, end});
-        first = end;
-    }
-    // An empty quiz, or one of blank lines only, still prints its one blank page.
+    const auto sentence = [this](int line) -> const TSentence& {
+        return quiz[static_cast<std::size_t>(line)];
+    };
+    // An exercise's subscripts reach a third of a line lower than other text.
+    std::vector<LineRange> pages = breakIntoPages(
+        count, pageHeight, 0, lineHeight,
+        [&](int line) { return lineHeight + (sentence(line).isCompound ? drop : 0); },
+        [&](int line) { return blank(sentence(line)); });
+    // A quiz of blank lines only, like an empty one, still prints its one blank page.
     if (pages.empty())
         pages.push_back({0, count});
-}
-
-bool MyQuizPrintout::hasPage(int page) const
-{
-    return page >= 1 && static_cast<std::size_t>(page) <= pages.size();
+    setPages(std::move(pages));
 }
 
 void MyQuizPrintout::printPage(int page, TextSurface& surface)
 {
     if (!hasPage(page))
         return;
-    const quiz_drawing::Lines lines = pages[static_cast<std::size_t>(page - 1)];
+    const LineRange lines = linesOf(page);
     quiz_drawing::draw(surface, quiz, lines, lineHeight * lines.first);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LineRange.h"
 #include "platform/TextSurface.h"
 #include "quiz/TSentence.h"
 
@@ -8,10 +9,7 @@
 // the line height; other lines are drawn as they stand.
 namespace quiz_drawing {
 
-struct Lines {
-    int first = 0;
-    int end = 0;
-};
+using Lines = LineRange;
 
 // The number the first exercise at or after this line carries.
 int numberAtLine(const SentenceList& quiz, int line);

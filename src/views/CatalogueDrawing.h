@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/IonCatalogue.h"
+#include "platform/LineRange.h"
 #include "platform/TextSurface.h"
 
 // The drawing of both ion lists, shared by the catalogue view and the list printout. It is
@@ -12,10 +13,7 @@ namespace catalogue_drawing {
 // The number of lines of the drawing.
 int lineCount(const IonCatalogue& catalogue);
 
-struct Lines {
-    int first = 0; // the first line to draw
-    int end = 0;   // one past the last
-};
+using Lines = LineRange;
 
 // The lines that show anything between y = top and y = bottom (drawing coordinates) when
 // text is lineHeight high: a line reaches down to its lowered subscripts.

@@ -1,25 +1,19 @@
 #pragma once
 
 #include "catalogue/IonCatalogue.h"
-#include "print/Printout.h"
-#include "views/CatalogueDrawing.h"
-
-#include <vector>
+#include "print/LinePrintout.h"
 
 // Both ion lists on paper, drawn exactly as the catalogue view draws them, from the top of the
 // lists whatever the view's scroll position. A list longer than a page goes on over further
 // pages, each line whole on one page.
-class ListPrintout : public Printout {
+class ListPrintout : public LinePrintout {
 public:
     explicit ListPrintout(const IonCatalogue& catalogue);
 
     void takeSurface(TextSurface& surface, int pageWidth, int pageHeight) override;
-    bool hasPage(int page) const override;
     void printPage(int page, TextSurface& surface) override;
 
 private:
     const IonCatalogue& catalogue;
     int pitch = 0;
-    // The first line of each page.
-    std::vector<int> pageStarts{0};
 };

@@ -5,6 +5,7 @@
 #include "support/RecordingSurface.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
+#include "views/CatalogueDrawing.h"
 #include "views/TSymbolWindow.h"
 
 #include <QScrollBar>
