@@ -1,7 +1,6 @@
 #include "quiz/TQuizWindow.h"
 
 #include "platform/Clock.h"
-#include "platform/QPainterSurface.h"
 #include "platform/Random.h"
 #include "quiz/MyQuizPrintout.h"
 #include "quiz/QuizDrawing.h"
@@ -10,21 +9,13 @@
 #include "quiz/QuizHeading.h"
 
 #include <QKeyEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QScrollBar>
 
 TQuizWindow::TQuizWindow(Ui& ui, Clock& clock, QWidget* parent)
-    : QAbstractScrollArea(parent)
+    : ScrolledView(minimumRange, parent)
     , ui(ui)
     , printer(ui)
 {
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setFocusPolicy(Qt::StrongFocus);
-    viewport()->setBackgroundRole(QPalette::Base);
-    viewport()->setAutoFillBackground(true);
-    verticalScrollBar()->setSingleStep(1);
     programRandom().seed(static_cast<std::uint32_t>(clock.seconds()));
     quizChanged();
 }
@@ -96,49 +87,15 @@ void TQuizWindow::LeaveQuiz()
     quizChanged();
 }
 
-int TQuizWindow::scrollPosition() const
+int TQuizWindow::drawingHeight(int lineHeight) const
 {
-    return verticalScrollBar()->value();
+    return quiz_drawing::drawingHeight(quiz, lineHeight);
 }
 
-int TQuizWindow::scrollRange() const
+void TQuizWindow::drawBetween(TextSurface& surface, int top, int bottom, int shift)
 {
-    return verticalScrollBar()->maximum();
-}
-
-void TQuizWindow::quizChanged()
-{
-    // The range is never less than 400 units, and a long quiz gets what it takes to bring its
-    // last line into sight. The scroll position stays.
-    const int h = QFontMetrics(viewport()->font(), viewport()).height();
-    const int excess = quiz_drawing::drawingHeight(quiz, h) + 10 - viewport()->height();
-    const int needed = excess <= 0 ? 0 : (excess + scrollUnit - 1) / scrollUnit;
-    verticalScrollBar()->setRange(0, std::max(minimumRange, needed));
-    verticalScrollBar()->setPageStep(std::max(1, (viewport()->height() + 1) / scrollUnit - 1));
-    viewport()->update();
-}
-
-void TQuizWindow::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(viewport());
-    QPainterSurface surface(painter);
-    const int shift = scrollPosition() * scrollUnit;
-    const QRect area = event->rect();
     quiz_drawing::draw(surface, quiz,
-                       quiz_drawing::linesBetween(quiz, surface.textHeight("X"), area.top() + shift,
-                                                  area.bottom() + 1 + shift),
-                       shift);
-}
-
-void TQuizWindow::resizeEvent(QResizeEvent* event)
-{
-    QAbstractScrollArea::resizeEvent(event);
-    quizChanged();
-}
-
-void TQuizWindow::scrollContentsBy(int, int dy)
-{
-    viewport()->scroll(0, dy * scrollUnit);
+                       quiz_drawing::linesBetween(quiz, surface.textHeight("X"), top, bottom), shift);
 }
 
 void TQuizWindow::keyPressEvent(QKeyEvent* event)

@@ -5,16 +5,15 @@
 #include "print/Printer.h"
 #include "quiz/TSentence.h"
 
-#include <QAbstractScrollArea>
+#include "platform/ScrolledView.h"
 
 class Clock;
 
 // The quiz view: holds the quiz being shown and its working lists, draws the quiz numbered
 // and with lowered subscripts, prints it, and keeps it in quiz files.
-class TQuizWindow : public QAbstractScrollArea {
+class TQuizWindow : public ScrolledView {
     Q_OBJECT
 public:
-    static constexpr int scrollUnit = 15;
     static constexpr int minimumRange = 400;
 
     // Seeds the program's random generator from the clock.
@@ -36,17 +35,14 @@ public:
     // Offers to store a quiz that did not come from a file, then empties the quiz.
     void LeaveQuiz();
 
-    int scrollPosition() const;
-    int scrollRange() const;
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
+    int drawingHeight(int lineHeight) const override;
+    void drawBetween(TextSurface& surface, int top, int bottom, int shift) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void quizChanged();
+    // The scroll position stays.
+    void quizChanged() { drawingChanged(); }
 
     Ui& ui;
     WorkingLists lists;

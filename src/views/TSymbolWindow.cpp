@@ -1,20 +1,17 @@
 #include "views/TSymbolWindow.h"
 
 #include "catalogue/CatalogueFile.h"
-#include "platform/QPainterSurface.h"
 #include "platform/Ui.h"
 #include "views/CatalogueDrawing.h"
 #include "views/ListPrintout.h"
 
 #include <QKeyEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
 
 TSymbolWindow::TSymbolWindow(Ui& ui, QWidget* parent)
-    : QAbstractScrollArea(parent)
+    : ScrolledView(minimumRange, parent)
     , ui(ui)
     , cationFile(QString::fromLatin1(catalogue_file::cationFileName))
     , anionFile(QString::fromLatin1(catalogue_file::anionFileName))
@@ -23,15 +20,8 @@ TSymbolWindow::TSymbolWindow(Ui& ui, QWidget* parent)
               [this] { catalogueChanged(); }})
     , printer(ui)
 {
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setFocusPolicy(Qt::StrongFocus);
-    viewport()->setBackgroundRole(QPalette::Base);
-    viewport()->setAutoFillBackground(true);
-    verticalScrollBar()->setSingleStep(1);
-    verticalScrollBar()->setTracking(true);
     LoadIons();
-    updateScrollRange();
+    drawingChanged();
 }
 
 void TSymbolWindow::LoadIons()
@@ -110,23 +100,7 @@ BothSaved TSymbolWindow::SaveBoth()
 
 void TSymbolWindow::catalogueChanged()
 {
-    updateScrollRange();
-    viewport()->update();
-}
-
-int TSymbolWindow::scrollPosition() const
-{
-    return verticalScrollBar()->value();
-}
-
-int TSymbolWindow::scrollRange() const
-{
-    return verticalScrollBar()->maximum();
-}
-
-int TSymbolWindow::pageStep() const
-{
-    return verticalScrollBar()->pageStep();
+    drawingChanged();
 }
 
 void TSymbolWindow::PrintList()
@@ -135,31 +109,16 @@ void TSymbolWindow::PrintList()
     printer.Print(this, printout, true);
 }
 
-int TSymbolWindow::lineHeight() const
+int TSymbolWindow::drawingHeight(int lineHeight) const
 {
-    return QFontMetrics(viewport()->font(), viewport()).height();
+    return catalogue_drawing::drawingHeight(ions, lineHeight);
 }
 
-void TSymbolWindow::updateScrollRange()
+void TSymbolWindow::drawBetween(TextSurface& surface, int top, int bottom, int shift)
 {
-    const int clientHeight = viewport()->height();
-    // The range is never less than 200 units, and long lists get what it takes to bring
-    // their last line into sight.
-    const int excess = catalogue_drawing::drawingHeight(ions, lineHeight()) + 10 - clientHeight;
-    const int needed = excess <= 0 ? 0 : (excess + scrollUnit - 1) / scrollUnit;
-    verticalScrollBar()->setRange(0, std::max(minimumRange, needed));
-    verticalScrollBar()->setPageStep(std::max(1, (clientHeight + 1) / scrollUnit - 1));
-}
-
-void TSymbolWindow::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(viewport());
-    QPainterSurface surface(painter);
-    const int shift = scrollPosition() * scrollUnit;
-    const QRect area = event->rect();
-    const catalogue_drawing::Lines lines = catalogue_drawing::linesBetween(
-        ions, surface.textHeight("X"), area.top() + shift, area.bottom() + 1 + shift);
-    catalogue_drawing::draw(surface, ions, lines, shift);
+    catalogue_drawing::draw(
+        surface, ions, catalogue_drawing::linesBetween(ions, surface.textHeight("X"), top, bottom),
+        shift);
 }
 
 void TSymbolWindow::keyPressEvent(QKeyEvent* event)
@@ -186,22 +145,4 @@ void TSymbolWindow::keyPressEvent(QKeyEvent* event)
     // The scroll bar clamps to its range.
     bar->setValue(bar->value() + step);
     event->accept();
-}
-
-void TSymbolWindow::resizeEvent(QResizeEvent* event)
-{
-    QAbstractScrollArea::resizeEvent(event);
-    updateScrollRange();
-}
-
-void TSymbolWindow::scrollContentsBy(int, int dy)
-{
-    viewport()->scroll(0, dy * scrollUnit);
-}
-
-void TSymbolWindow::changeEvent(QEvent* event)
-{
-    QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        updateScrollRange();
 }

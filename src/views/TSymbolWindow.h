@@ -6,16 +6,15 @@
 #include "platform/CommandTable.h"
 #include "print/Printer.h"
 
-#include <QAbstractScrollArea>
+#include "platform/ScrolledView.h"
 
 class Ui;
 
 // The catalogue view: holds the teacher's ion lists for the whole run, draws them numbered in
 // three columns and scrolls vertically in units of 15 pixels.
-class TSymbolWindow : public QAbstractScrollArea {
+class TSymbolWindow : public ScrolledView {
     Q_OBJECT
 public:
-    static constexpr int scrollUnit = 15;
     static constexpr int minimumRange = 200;
 
     // Loads both catalogue files from the current directory.
@@ -38,10 +37,6 @@ public:
     // After any change to the lists: a new scroll range and the whole view repainted.
     void catalogueChanged();
 
-    int scrollPosition() const;
-    int scrollRange() const;
-    int pageStep() const;
-
     // Commands of the List and Quiz menus that the catalogue view carries out.
     void AddIon() { editor.AddIon(); }
     void DeleteIon() { editor.DeleteIon(); }
@@ -52,15 +47,11 @@ public:
 
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    int drawingHeight(int lineHeight) const override;
+    void drawBetween(TextSurface& surface, int top, int bottom, int shift) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    void updateScrollRange();
-    int lineHeight() const;
     void loadList(ListFileGuard& file, const char* fileName, IonList& list);
     SaveResult saveList(ListFileGuard& file, const char* fileName, IonList& list);
     void reportSave(const char* fileName, SaveResult result);
