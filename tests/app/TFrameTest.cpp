@@ -1,11 +1,10 @@
 #include "app/TFrame.h"
 
-#include "catalogue/CatalogueFile.h"
-
-#include "platform/Clock.h"
 #include "platform/Random.h"
 #include "practice/TPracticeWindow.h"
 #include "quiz/TQuizWindow.h"
+#include "resources/CommandIds.h"
+#include "support/FixedClock.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "views/TSymbolWindow.h"
@@ -22,11 +21,6 @@
 namespace {
 
 using Kind = ScriptedUi::Call::Kind;
-
-class FixedClock : public Clock {
-public:
-    std::int64_t seconds() override { return 1000; }
-};
 
 // The menu bar as lines: "Title/Item=id", "Title/-" for a separator, "Item=id" on the bar.
 std::vector<std::string> describe(const QList<QAction*>& actions, const std::string& prefix = {})
@@ -84,7 +78,7 @@ protected:
         }
     } files;
     ScriptedUi ui;
-    FixedClock clock;
+    FixedClock clock{1000};
     TFrame frame{ui, clock};
 };
 
@@ -138,7 +132,7 @@ TEST_F(FrameTest, MenuItemsSendTheirCommands)
                 if (item->text() == "&Sort...F9")
                     item->trigger();
     ASSERT_EQ(received.count(), 1);
-    EXPECT_EQ(received.at(0).at(0).toInt(), 204);
+    EXPECT_EQ(received.at(0).at(0).toInt(), cmd::Sort);
 }
 
 // The menus and items of all the menu bars that were ever put up.
@@ -184,8 +178,9 @@ TEST_F(FrameTest, EveryAcceleratorReachesItsCommandInEveryMode)
 {
     shownFrame();
     const std::vector<std::pair<Qt::Key, int>> keys = {
-        {Qt::Key_F3, 101}, {Qt::Key_F4, 102}, {Qt::Key_F5, 105}, {Qt::Key_F6, 201},
-        {Qt::Key_F7, 202}, {Qt::Key_F8, 203}, {Qt::Key_F9, 204}, {Qt::Key_Home, 402},
+        {Qt::Key_F3, cmd::New},  {Qt::Key_F4, cmd::Open},   {Qt::Key_F5, cmd::PrintList},
+        {Qt::Key_F6, cmd::Add},  {Qt::Key_F7, cmd::Delete}, {Qt::Key_F8, cmd::Change},
+        {Qt::Key_F9, cmd::Sort}, {Qt::Key_Home, cmd::QuitPractice},
     };
     for (TFrame::Mode mode :
          {TFrame::Mode::Catalogue, TFrame::Mode::Practice, TFrame::Mode::QuizPreview}) {
@@ -229,9 +224,9 @@ TEST_F(FrameTest, QuitPracticeAndLeavingAQuizReturnToCatalogueMode)
         EXPECT_TRUE(frame.catalogueView().hasFocus());
         frame.setWindowTitle("Symbols and Charges Practice");
     }
-    for (int command : {602, 603}) {
+    for (int command : {cmd::PrintQuiz, cmd::DontPrint}) {
         enter(TFrame::Mode::QuizPreview);
-        if (command == 602)
+        if (command == cmd::PrintQuiz)
             ui.expectPrintDialog("").cancel();
         ui.answer(MessageAnswer::No);
         frame.setWindowTitle("a quiz");
@@ -245,8 +240,8 @@ TEST_F(FrameTest, QuitPracticeAndLeavingAQuizReturnToCatalogueMode)
 TEST_F(FrameTest, HelpRequestsAndTheCloseRequestsOnClosing)
 {
     shownFrame();
-    frame.dispatchCommand(901);
-    frame.dispatchCommand(901);
+    frame.dispatchCommand(cmd::HelpIndex);
+    frame.dispatchCommand(cmd::HelpIndex);
     EXPECT_TRUE(frame.helpIndexOpened());
     EXPECT_FALSE(frame.usingHelpOpened());
     frame.close();
@@ -266,7 +261,7 @@ TEST_F(FrameTest, UsingHelpIsClosedOnlyOnceUsed)
 {
     shownFrame();
     enter(TFrame::Mode::Practice);
-    frame.dispatchCommand(902);
+    frame.dispatchCommand(cmd::UsingHelp);
     EXPECT_TRUE(frame.usingHelpOpened());
     frame.close();
     const auto shown = ui.callsOf(Kind::ShowHelp);
@@ -289,7 +284,7 @@ TEST_F(FrameTest, ClosingWithoutHelpAsksNothing)
 TEST_F(FrameTest, ExitEndsTheRunAtOnce)
 {
     shownFrame();
-    frame.dispatchCommand(901);
+    frame.dispatchCommand(cmd::HelpIndex);
     ui.clearCalls();
     for (TFrame::Mode mode :
          {TFrame::Mode::Catalogue, TFrame::Mode::Practice, TFrame::Mode::QuizPreview}) {
@@ -307,112 +302,10 @@ TEST_F(FrameTest, ExitEndsTheRunAtOnce)
 
 TEST_F(FrameTest, PracticeWithAnEmptyListDoesNothing)
 {
-    frame.dispatchCommand(301);
+    frame.dispatchCommand(cmd::Practice);
     EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
     EXPECT_EQ(frame.menuName(), "MENU_1");
     EXPECT_TRUE(ui.calls().empty());
-}
-
-// A catalogue of three cations and two anions.
-class PracticeShell : public ::testing::Test {
-protected:
-    struct Catalogue {
-        TempFolder folder;
-        Catalogue()
-        {
-            folder.write("valkora.cat",
-                         catalogue_file::serialize(IonList({TIon("Sodium", "Na", 1),
-                                                            TIon("Calcium", "Ca", 2),
-                                                            TIon("Aluminum", "Al", 3)})));
-            folder.write("valkora.ani",
-                         catalogue_file::serialize(IonList(
-                             {TIon("chloride", "Cl", 1), TIon("oxide", "O", 2)})));
-        }
-    } files;
-    ScriptedUi ui;
-    FixedClock clock;
-    TFrame frame{ui, clock};
-};
-
-TEST_F(PracticeShell, PracticeAsksTheRangeAndStartsTheDrill)
-{
-    ui.expectDialog("HIGHEST").text(0, "2").text(1, "2").ok();
-    frame.dispatchCommand(301);
-    EXPECT_EQ(frame.mode(), TFrame::Mode::Practice);
-    EXPECT_EQ(frame.menuName(), "MENU_2");
-    EXPECT_TRUE(frame.practiceView().sessionActive());
-    EXPECT_EQ(ui.callsOf(ScriptedUi::Call::Kind::Dialog)[0].owner, &frame.catalogueView());
-    const WorkingLists& lists = frame.practiceView().session().workingLists();
-    EXPECT_EQ(lists.cations.count(), 2u);
-    EXPECT_EQ(lists.anions.count(), 2u);
-
-    // While it runs, Practice does nothing: no dialog is asked for.
-    frame.dispatchCommand(301);
-    EXPECT_EQ(ui.callsOf(ScriptedUi::Call::Kind::Dialog).size(), 1u);
-
-    frame.dispatchCommand(402);
-    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
-    EXPECT_EQ(frame.menuName(), "MENU_1");
-    EXPECT_FALSE(frame.practiceView().sessionActive());
-    EXPECT_TRUE(frame.practiceView().session().workingLists().cations.empty());
-}
-
-TEST_F(PracticeShell, CancelInTheRangeDialogLeavesCatalogueMode)
-{
-    ui.expectDialog("HIGHEST").cancel();
-    frame.dispatchCommand(301);
-    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
-    EXPECT_EQ(frame.menuName(), "MENU_1");
-    EXPECT_FALSE(frame.practiceView().sessionActive());
-}
-
-TEST_F(PracticeShell, ChangingTheCatalogueDuringPracticeChangesNoQuestion)
-{
-    ui.expectDialog("HIGHEST").text(0, "1").text(1, "1").ok();
-    frame.dispatchCommand(301);
-    PracticeSession& session = frame.practiceView().session();
-    ASSERT_EQ(session.compoundName(), "Sodium chloride");
-
-    frame.catalogueView().catalogue().cations.at(0) = TIon("Potassium", "K", 1);
-    frame.catalogueView().catalogue().anions.remove(0);
-    for (int i = 0; i < 4; ++i) {
-        frame.practiceView().practiceChar(13);
-        EXPECT_EQ(session.compoundName(), "Sodium chloride");
-        EXPECT_EQ(session.compoundFormula(), "NaCl");
-    }
-}
-
-TEST_F(PracticeShell, HomeInCatalogueModeAfterASessionAsksNothing)
-{
-    ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
-    frame.dispatchCommand(301);
-    frame.practiceView().practiceChar(13);
-    ui.answer(MessageAnswer::No);
-    frame.dispatchCommand(402);
-    ui.clearCalls();
-    frame.dispatchCommand(402);
-    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
-    EXPECT_TRUE(ui.calls().empty());
-}
-
-TEST_F(PracticeShell, EditingCommandsChangeTheHiddenCatalogueDuringPractice)
-{
-    ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
-    frame.dispatchCommand(301);
-    ui.expectDialog("FIRSTDIALOG").ok();
-    ui.expectDialog("ADDCAT").text(0, "Barium").text(1, "Ba").text(2, "2").ok();
-    frame.dispatchCommand(201);
-    frame.dispatchCommand(204);
-    EXPECT_EQ(frame.mode(), TFrame::Mode::Practice);
-    EXPECT_TRUE(frame.practiceView().sessionActive());
-    EXPECT_FALSE(frame.catalogueView().isVisible());
-    const IonList& cations = frame.catalogueView().catalogue().cations;
-    ASSERT_EQ(cations.count(), 4u);
-    EXPECT_EQ(cations.at(0).name, "Aluminum");
-    EXPECT_EQ(cations.at(1).name, "Barium");
-    EXPECT_EQ(catalogue_file::parse(files.folder.read("valkora.cat")).ions, cations);
-    // The practice still draws from its copies.
-    EXPECT_EQ(frame.practiceView().session().workingLists().cations.count(), 3u);
 }
 
 TEST(CommandRouting, TheClientViewComesFirstThenTheMainWindow)

@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueEditor.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "support/CatalogueFiles.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "views/TSymbolWindow.h"
@@ -26,8 +27,7 @@ protected:
         TempFolder folder;
         explicit Files(const IonList& cations, const IonList& anions)
         {
-            folder.write("valkora.cat", catalogue_file::serialize(cations));
-            folder.write("valkora.ani", catalogue_file::serialize(anions));
+            writeCatalogue(folder, cations, anions);
         }
     };
 
@@ -351,8 +351,7 @@ TEST_P(SortTable, OrdersByTheBytesOfTheNamesAndRewritesBothFiles)
     const SortCase& c = GetParam();
     TempFolder folder;
     const IonList anions({TIon("sulfate", "SO4", 2), TIon("chloride", "Cl", 1)});
-    folder.write("valkora.cat", catalogue_file::serialize(IonList(c.before)));
-    folder.write("valkora.ani", catalogue_file::serialize(anions));
+    writeCatalogue(folder, IonList(c.before), anions);
     ScriptedUi ui;
     TSymbolWindow view(ui);
     // Removed, so that the sort must write them anew.

@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueFile.h"
 
+#include "support/Bytes.h"
 #include "support/FailingWrite.h"
 #include "support/TempFolder.h"
 
@@ -8,14 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray le32(std::uint32_t value)
-{
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
 
 // One 39-byte record made by hand, with the given filler after each terminator.
 QByteArray record(const QByteArray& name, const QByteArray& symbol, std::int32_t charge,

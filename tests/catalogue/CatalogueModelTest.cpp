@@ -3,6 +3,7 @@
 // from the editor: the same dialogs shown with the same contents, the same warnings, the same
 // file bytes and the same drawing. VALKORA_MODEL_SEED replays another run.
 
+#include "support/Bytes.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -134,12 +135,6 @@ void sortByName(Ions& ions)
                 std::swap(ions[i], ions[i + 1]);
 }
 
-void appendLittleEndian(std::string& bytes, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
 void appendField(std::string& bytes, const std::string& text, std::size_t width)
 {
     bytes += text;
@@ -149,11 +144,11 @@ void appendField(std::string& bytes, const std::string& text, std::size_t width)
 std::string fileBytes(const Ions& ions)
 {
     std::string bytes;
-    appendLittleEndian(bytes, static_cast<std::uint32_t>(ions.size()));
+    bytes += le32(static_cast<std::uint32_t>(ions.size())).toStdString();
     for (const Ion& ion : ions) {
         appendField(bytes, ion.name, 20);
         appendField(bytes, ion.symbol, 15);
-        appendLittleEndian(bytes, static_cast<std::uint32_t>(ion.charge));
+        bytes += le32(static_cast<std::uint32_t>(ion.charge)).toStdString();
     }
     return bytes;
 }

@@ -5,12 +5,14 @@
 #include "app/TFrame.h"
 
 #include "catalogue/CatalogueFile.h"
-#include "platform/Clock.h"
 #include "practice/TPracticeWindow.h"
 #include "print/PdfCheck.h"
 #include "print/Printer.h"
 #include "quiz/QuizFile.h"
 #include "quiz/TQuizWindow.h"
+#include "resources/CommandIds.h"
+#include "support/CatalogueFiles.h"
+#include "support/FixedClock.h"
 #include "support/PdfPages.h"
 #include "support/ScriptedUi.h"
 #include "views/ListPrintout.h"
@@ -30,11 +32,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
-class FixedClock : public Clock {
-public:
-    std::int64_t seconds() override { return 42; }
-};
 
 // A tmpfs of the given size mounted on a temporary folder, which is the current directory
 // while it lives.
@@ -125,14 +122,6 @@ private:
     bool mounted = false;
     int fillers = 0;
 };
-
-IonList ions(int count, const std::string& stem)
-{
-    IonList list;
-    for (int i = 1; i <= count; ++i)
-        list.append(TIon(stem + std::to_string(i), "Xy", 1 + i % 4));
-    return list;
-}
 
 #define REQUIRE_MOUNT(fs)                                                                          \
     if (!(fs).ready())                                                                             \
@@ -231,7 +220,7 @@ protected:
 
     std::unique_ptr<SmallFileSystem> fs;
     ScriptedUi ui;
-    FixedClock clock;
+    FixedClock clock{42};
     std::unique_ptr<TFrame> frame;
 };
 
@@ -246,7 +235,7 @@ TEST_F(FaultShell, AFullDiskStopsQuizAndHeadingSavesWithTheirMessages)
 
     // The heading cannot be stored: no quiz is made.
     ui.expectDialog("EDITHEADING").text(0, "New heading\r\n").ok();
-    frame->dispatchCommand(101);
+    frame->dispatchCommand(cmd::New);
     EXPECT_EQ(ui.messages(), Strings{"Unable to open valkora.hed|Warning"});
     EXPECT_EQ(fs->read("valkora.hed"), oldHeading);
     EXPECT_EQ(frame->mode(), TFrame::Mode::Catalogue);
@@ -256,12 +245,12 @@ TEST_F(FaultShell, AFullDiskStopsQuizAndHeadingSavesWithTheirMessages)
     ui.clearCalls();
     ui.expectDialog("EDITHEADING").ok();
     ui.expectDialog("HIGHEST").text(0, "4").text(1, "3").ok();
-    frame->dispatchCommand(101);
+    frame->dispatchCommand(cmd::New);
     ASSERT_EQ(frame->mode(), TFrame::Mode::QuizPreview);
     fs->fillCompletely();
     ui.answer(MessageAnswer::Yes);
     ui.expectSaveFile(fs->path("kept.qzz").toStdString());
-    frame->dispatchCommand(603);
+    frame->dispatchCommand(cmd::DontPrint);
     EXPECT_EQ(ui.messages().back(), "File cannot be found!|Warning");
     EXPECT_EQ(fs->read("kept.qzz"), oldQuiz);
     EXPECT_EQ(frame->mode(), TFrame::Mode::Catalogue);
@@ -277,8 +266,8 @@ TEST_F(FaultShell, AReadOnlyFolderKeepsEveryFileAndTheProgramGoesOn)
 
     ui.expectDialog("FIRSTDIALOG").ok();
     ui.expectDialog("ADDCAT").text(0, "Sodium").text(1, "Na").text(2, "1").ok();
-    frame->dispatchCommand(201);
-    frame->dispatchCommand(204);
+    frame->dispatchCommand(cmd::Add);
+    frame->dispatchCommand(cmd::Sort);
     EXPECT_EQ(ui.messages(), (Strings{"File valkora.cat cannot be found!|Warning",
                                       "File valkora.cat cannot be found!|Warning",
                                       "File valkora.ani cannot be found!|Warning"}));
@@ -290,7 +279,7 @@ TEST_F(FaultShell, AReadOnlyFolderKeepsEveryFileAndTheProgramGoesOn)
     // Printing to a file there cannot begin.
     ui.clearCalls();
     ui.expectPrintDialog(fs->path("list.pdf").toStdString()).ok();
-    frame->dispatchCommand(105);
+    frame->dispatchCommand(cmd::PrintList);
     EXPECT_EQ(ui.messages(), Strings{"'List' not printed. Error encountered during print.|Print Error"});
     EXPECT_TRUE(frame->isEnabled());
 }
@@ -308,7 +297,7 @@ TEST(FileFault, UnreadableCataloguesAndQuizzesAreReportedAndNothingIsLost)
         anions.write(catalogue_file::serialize(ions(2, "anion")));
     }
     ScriptedUi ui;
-    FixedClock clock;
+    FixedClock clock{42};
     TFrame frame(ui, clock);
     EXPECT_EQ(ui.messages(), Strings{"Cannot open valkora.cat|Information"});
     EXPECT_EQ(frame.catalogueView().catalogue().anions.count(), 2u);
@@ -317,11 +306,11 @@ TEST(FileFault, UnreadableCataloguesAndQuizzesAreReportedAndNothingIsLost)
     QDir(dir.path()).mkdir("gone.qzz");
     ui.clearCalls();
     ui.expectOpenFile(dir.filePath("gone.qzz").toStdString());
-    frame.dispatchCommand(102);
+    frame.dispatchCommand(cmd::Open);
     EXPECT_EQ(ui.messages(), Strings{"Cannot open " + dir.filePath("gone.qzz").toStdString() + "|Information"});
     EXPECT_EQ(frame.mode(), TFrame::Mode::QuizPreview);
     EXPECT_TRUE(frame.quizView().sentences().empty());
-    frame.dispatchCommand(603); // opened, so nothing is asked
+    frame.dispatchCommand(cmd::DontPrint); // opened, so nothing is asked
     EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
     EXPECT_TRUE(QFileInfo(dir.filePath("valkora.cat")).isDir());
     QDir::setCurrent(previous);

@@ -1,7 +1,7 @@
 #include "practice/TPracticeWindow.h"
 
-#include "platform/Clock.h"
 #include "platform/Random.h"
+#include "support/FixedClock.h"
 #include "support/PdfPages.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -13,11 +13,6 @@
 namespace {
 
 using Kind = ScriptedUi::Call::Kind;
-
-class FixedClock : public Clock {
-public:
-    std::int64_t seconds() override { return 1234; }
-};
 
 class PracticeView : public ::testing::Test {
 protected:
@@ -36,7 +31,7 @@ protected:
     int beeps() const { return int(ui.callsOf(Kind::Beep).size()); }
 
     ScriptedUi ui;
-    FixedClock clock;
+    FixedClock clock{1234};
     TPracticeWindow view{ui, clock};
 };
 

@@ -1,5 +1,6 @@
 #include "quiz/QuizFile.h"
 
+#include "support/Bytes.h"
 #include "support/FailingWrite.h"
 #include "support/TempFolder.h"
 
@@ -11,23 +12,6 @@
 #include <ostream>
 
 namespace {
-
-QByteArray le32(std::uint32_t value)
-{
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
-// One 104-byte record made by hand, with the given filler after the terminator.
-QByteArray record(const QByteArray& text, std::int32_t isCompound, char filler = '\0')
-{
-    QByteArray field = text.left(100);
-    if (field.size() < 100)
-        field += '\0';
-    return field.leftJustified(100, filler) + le32(static_cast<std::uint32_t>(isCompound));
-}
 
 // A generated quiz: two heading lines and four exercises.
 SentenceList twentyLineQuiz()
@@ -119,22 +103,22 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"count_zero_opens_empty", QByteArray::fromHex("00000000"), {}, 0},
         ParseRow{"shorter_than_a_count", QByteArray::fromHex("010000"), {}, 0},
         ParseRow{"truncated_mid_record",
-                 le32(2) + record("Sodium chloride", 1) + record("Chemistry Quiz\n", 0).left(50),
+                 le32(2) + quizRecord("Sodium chloride", 1) + quizRecord("Chemistry Quiz\n", 0).left(50),
                  {salt}, 2},
-        ParseRow{"absurd_count", le32(4000000000u) + record("Sodium chloride", 1), {salt},
+        ParseRow{"absurd_count", le32(4000000000u) + quizRecord("Sodium chloride", 1), {salt},
                  4000000000u},
         ParseRow{"count_larger_than_records",
-                 le32(9) + record("Chemistry Quiz\n", 0) + record("Sodium chloride", 1),
+                 le32(9) + quizRecord("Chemistry Quiz\n", 0) + quizRecord("Sodium chloride", 1),
                  {title, salt}, 9},
         ParseRow{"text_without_zero_byte_cut_to_99",
                  le32(1) + QByteArray(100, 'x') + QByteArray::fromHex("01000000"),
                  {TSentence(std::string(99, 'x'), 1)}, 1},
         ParseRow{"bytes_after_last_promised_record_ignored",
-                 le32(1) + record("Sodium chloride", 1) + record("Chemistry Quiz\n", 0) + "tail",
+                 le32(1) + quizRecord("Sodium chloride", 1) + quizRecord("Chemistry Quiz\n", 0) + "tail",
                  {salt}, 1},
         ParseRow{"bytes_after_terminator_ignored",
-                 le32(2) + record("Sodium chloride", 1, 'Z') +
-                     record("Chemistry Quiz\n", 0, '\x7f'),
+                 le32(2) + quizRecord("Sodium chloride", 1, 'Z') +
+                     quizRecord("Chemistry Quiz\n", 0, '\x7f'),
                  {salt, title}, 2},
         ParseRow{"flags_kept_as_read",
                  le32(2) + QByteArray("KBr", 3) + QByteArray(97, '\0') +
@@ -146,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(QuizFile, AbsurdCountAllocatesOnlyForTheRecordsPresent)
 {
     const quiz_file::ReadResult read =
-        quiz_file::parse(le32(4000000000u) + record("Sodium chloride", 1));
+        quiz_file::parse(le32(4000000000u) + quizRecord("Sodium chloride", 1));
     ASSERT_EQ(read.sentences.size(), 1u);
     EXPECT_LT(read.sentences.capacity(), 16u);
 }

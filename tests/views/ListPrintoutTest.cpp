@@ -1,6 +1,6 @@
 #include "views/ListPrintout.h"
 
-#include "catalogue/CatalogueFile.h"
+#include "support/CatalogueFiles.h"
 #include "support/PdfPages.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedUi.h"
@@ -84,8 +84,7 @@ protected:
     void load(int cations, int anions)
     {
         const IonCatalogue lists = catalogue(cations, anions);
-        folder.write("valkora.cat", catalogue_file::serialize(lists.cations));
-        folder.write("valkora.ani", catalogue_file::serialize(lists.anions));
+        writeCatalogue(folder, lists.cations, lists.anions);
         view = std::make_unique<TSymbolWindow>(ui);
     }
 

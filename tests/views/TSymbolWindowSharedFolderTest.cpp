@@ -3,6 +3,7 @@
 #include "views/TSymbolWindow.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "support/CatalogueFiles.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
@@ -81,8 +82,7 @@ class TwoWindows : public ::testing::Test {
 protected:
     TwoWindows()
     {
-        folder.write("valkora.cat", catalogue_file::serialize(startCations));
-        folder.write("valkora.ani", catalogue_file::serialize(startAnions));
+        writeCatalogue(folder, startCations, startAnions);
         a = std::make_unique<TSymbolWindow>(uiA);
         b = std::make_unique<TSymbolWindow>(uiB);
     }

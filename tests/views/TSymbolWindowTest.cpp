@@ -1,6 +1,8 @@
 #include "views/TSymbolWindow.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "support/Bytes.h"
+#include "support/CatalogueFiles.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
@@ -13,19 +15,6 @@
 namespace {
 
 using Kind = ScriptedUi::Call::Kind;
-
-IonList ions(int count, const std::string& stem)
-{
-    IonList list;
-    for (int i = 1; i <= count; ++i)
-        list.append(TIon(stem + std::to_string(i), "Xy", 1 + i % 4));
-    return list;
-}
-
-void writeList(const TempFolder& folder, const char* name, const IonList& list)
-{
-    folder.write(name, catalogue_file::serialize(list));
-}
 
 struct LoadCase {
     const char* label;
@@ -64,12 +53,10 @@ TEST_P(CatalogueLoad, ShowsEachMessageOnceAndKeepsWhatCouldBeRead)
 const QByteArray threeCations = catalogue_file::serialize(ions(3, "Cation"));
 const QByteArray twoAnions = catalogue_file::serialize(ions(2, "anion"));
 
+// The file with its count replaced.
 QByteArray promising(std::uint32_t count, const QByteArray& file)
 {
-    QByteArray bytes = file;
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char((count >> (8 * i)) & 0xFF);
-    return bytes;
+    return le32(count) + file.mid(4);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,8 +99,7 @@ TEST(CatalogueSave, WritesEachListToItsOwnFile)
 TEST(CatalogueSave, AFailedSaveShowsItsMessageAndKeepsTheEdit)
 {
     TempFolder folder;
-    writeList(folder, "valkora.cat", ions(2, "Cation"));
-    writeList(folder, "valkora.ani", ions(2, "anion"));
+    writeCatalogue(folder, ions(2, "Cation"), ions(2, "anion"));
     ScriptedUi ui;
     TSymbolWindow view(ui);
 
@@ -136,8 +122,7 @@ class CatalogueScrolling : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        writeList(folder, "valkora.cat", ions(cations, "Cation"));
-        writeList(folder, "valkora.ani", ions(4, "anion"));
+        writeCatalogue(folder, ions(cations, "Cation"), ions(4, "anion"));
     }
 
     void show(TSymbolWindow& view, int height)

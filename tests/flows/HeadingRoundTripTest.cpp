@@ -2,10 +2,11 @@
 // or edited, and the bytes that come back to the file.
 #include "app/TFrame.h"
 
-#include "catalogue/CatalogueFile.h"
-#include "platform/Clock.h"
 #include "platform/DialogTemplate.h"
 #include "platform/TemplateDialog.h"
+#include "resources/CommandIds.h"
+#include "support/CatalogueFiles.h"
+#include "support/FixedClock.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
@@ -18,11 +19,6 @@
 #include <functional>
 
 namespace {
-
-class FixedClock : public Clock {
-public:
-    std::int64_t seconds() override { return 7; }
-};
 
 // Runs the real heading dialog, lets the test edit its field, and presses OK; every other
 // dialog is scripted.
@@ -71,8 +67,7 @@ TEST_P(HeadingRoundTrip, NewWritesTheHeadingBackAsTheFieldHandsItBack)
 {
     const RoundTripCase& c = GetParam();
     TempFolder folder;
-    folder.write("valkora.cat", catalogue_file::serialize(IonList({TIon("Sodium", "Na", 1)})));
-    folder.write("valkora.ani", catalogue_file::serialize(IonList({TIon("chloride", "Cl", 1)})));
+    writeCatalogue(folder, IonList({TIon("Sodium", "Na", 1)}), IonList({TIon("chloride", "Cl", 1)}));
     folder.write("valkora.hed", c.file);
     RealHeadingUi ui;
     ui.edit = [&c](QPlainTextEdit& field) {
@@ -87,10 +82,10 @@ TEST_P(HeadingRoundTrip, NewWritesTheHeadingBackAsTheFieldHandsItBack)
     };
     // The range dialog that follows is cancelled: the heading is stored by then.
     ui.expectDialog("HIGHEST").cancel();
-    FixedClock clock;
+    FixedClock clock(7);
     TFrame frame(ui, clock);
     frame.show();
-    frame.dispatchCommand(101);
+    frame.dispatchCommand(cmd::New);
 
     EXPECT_EQ(ui.headingDialogs, 1);
     EXPECT_TRUE(ui.messages().empty());

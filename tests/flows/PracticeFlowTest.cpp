@@ -1,0 +1,117 @@
+// Practice through the main window: the range dialog, the drill, and the catalogue that stays
+// editable under it.
+#include "app/TFrame.h"
+
+#include "catalogue/CatalogueFile.h"
+#include "practice/TPracticeWindow.h"
+#include "resources/CommandIds.h"
+#include "support/CatalogueFiles.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
+#include "views/TSymbolWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A catalogue of three cations and two anions.
+class PracticeShell : public ::testing::Test {
+protected:
+    struct Catalogue {
+        TempFolder folder;
+        Catalogue()
+        {
+            writeCatalogue(folder,
+                           IonList({TIon("Sodium", "Na", 1), TIon("Calcium", "Ca", 2),
+                                    TIon("Aluminum", "Al", 3)}),
+                           IonList({TIon("chloride", "Cl", 1), TIon("oxide", "O", 2)}));
+        }
+    } files;
+    ScriptedUi ui;
+    FixedClock clock{1000};
+    TFrame frame{ui, clock};
+};
+
+TEST_F(PracticeShell, PracticeAsksTheRangeAndStartsTheDrill)
+{
+    ui.expectDialog("HIGHEST").text(0, "2").text(1, "2").ok();
+    frame.dispatchCommand(cmd::Practice);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Practice);
+    EXPECT_EQ(frame.menuName(), "MENU_2");
+    EXPECT_TRUE(frame.practiceView().sessionActive());
+    EXPECT_EQ(ui.callsOf(ScriptedUi::Call::Kind::Dialog)[0].owner, &frame.catalogueView());
+    const WorkingLists& lists = frame.practiceView().session().workingLists();
+    EXPECT_EQ(lists.cations.count(), 2u);
+    EXPECT_EQ(lists.anions.count(), 2u);
+
+    // While it runs, Practice does nothing: no dialog is asked for.
+    frame.dispatchCommand(cmd::Practice);
+    EXPECT_EQ(ui.callsOf(ScriptedUi::Call::Kind::Dialog).size(), 1u);
+
+    frame.dispatchCommand(cmd::QuitPractice);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
+    EXPECT_EQ(frame.menuName(), "MENU_1");
+    EXPECT_FALSE(frame.practiceView().sessionActive());
+    EXPECT_TRUE(frame.practiceView().session().workingLists().cations.empty());
+}
+
+TEST_F(PracticeShell, CancelInTheRangeDialogLeavesCatalogueMode)
+{
+    ui.expectDialog("HIGHEST").cancel();
+    frame.dispatchCommand(cmd::Practice);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
+    EXPECT_EQ(frame.menuName(), "MENU_1");
+    EXPECT_FALSE(frame.practiceView().sessionActive());
+}
+
+TEST_F(PracticeShell, ChangingTheCatalogueDuringPracticeChangesNoQuestion)
+{
+    ui.expectDialog("HIGHEST").text(0, "1").text(1, "1").ok();
+    frame.dispatchCommand(cmd::Practice);
+    PracticeSession& session = frame.practiceView().session();
+    ASSERT_EQ(session.compoundName(), "Sodium chloride");
+
+    frame.catalogueView().catalogue().cations.at(0) = TIon("Potassium", "K", 1);
+    frame.catalogueView().catalogue().anions.remove(0);
+    for (int i = 0; i < 4; ++i) {
+        frame.practiceView().practiceChar(13);
+        EXPECT_EQ(session.compoundName(), "Sodium chloride");
+        EXPECT_EQ(session.compoundFormula(), "NaCl");
+    }
+}
+
+TEST_F(PracticeShell, HomeInCatalogueModeAfterASessionAsksNothing)
+{
+    ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
+    frame.dispatchCommand(cmd::Practice);
+    frame.practiceView().practiceChar(13);
+    ui.answer(MessageAnswer::No);
+    frame.dispatchCommand(cmd::QuitPractice);
+    ui.clearCalls();
+    frame.dispatchCommand(cmd::QuitPractice);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
+    EXPECT_TRUE(ui.calls().empty());
+}
+
+TEST_F(PracticeShell, EditingCommandsChangeTheHiddenCatalogueDuringPractice)
+{
+    ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
+    frame.dispatchCommand(cmd::Practice);
+    ui.expectDialog("FIRSTDIALOG").ok();
+    ui.expectDialog("ADDCAT").text(0, "Barium").text(1, "Ba").text(2, "2").ok();
+    frame.dispatchCommand(cmd::Add);
+    frame.dispatchCommand(cmd::Sort);
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Practice);
+    EXPECT_TRUE(frame.practiceView().sessionActive());
+    EXPECT_FALSE(frame.catalogueView().isVisible());
+    const IonList& cations = frame.catalogueView().catalogue().cations;
+    ASSERT_EQ(cations.count(), 4u);
+    EXPECT_EQ(cations.at(0).name, "Aluminum");
+    EXPECT_EQ(cations.at(1).name, "Barium");
+    EXPECT_EQ(catalogue_file::parse(files.folder.read("valkora.cat")).ions, cations);
+    // The practice still draws from its copies.
+    EXPECT_EQ(frame.practiceView().session().workingLists().cations.count(), 3u);
+}
+
+} // namespace
