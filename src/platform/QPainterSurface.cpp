@@ -1,15 +1,8 @@
 #include "platform/QPainterSurface.h"
 
+#include "platform/Latin1.h"
+
 #include <QPainter>
-
-namespace {
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 QPainterSurface::QPainterSurface(QPainter& painter)
     : painter(painter)
@@ -24,12 +17,12 @@ void QPainterSurface::setTextColour(Rgb colour)
 
 void QPainterSurface::drawText(int x, int y, const std::string& text)
 {
-    painter.drawText(x, y + metrics.ascent(), latin1(text));
+    painter.drawText(x, y + metrics.ascent(), fromLatin1Bytes(text));
 }
 
 int QPainterSurface::textWidth(const std::string& text)
 {
-    return metrics.horizontalAdvance(latin1(text));
+    return metrics.horizontalAdvance(fromLatin1Bytes(text));
 }
 
 int QPainterSurface::textHeight(const std::string&)

@@ -1,5 +1,6 @@
 #include "platform/QtUi.h"
 
+#include "platform/Latin1.h"
 #include "platform/TemplateDialog.h"
 #include "print/PrintingDialog.h"
 
@@ -41,8 +42,8 @@ MessageAnswer QtUi::messageBox(QObject* owner, const std::string& text, const st
                                MessageIcon icon, MessageButtons buttons)
 {
     closeSplash();
-    QMessageBox box(boxIcon(icon), QString::fromLatin1(caption.c_str()),
-                    QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+    QMessageBox box(boxIcon(icon), fromLatin1Bytes(caption),
+                    fromLatin1Bytes(text),
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
                     parentFor(owner));
@@ -70,8 +71,8 @@ namespace {
 bool runFileDialog(QWidget* parent, FileChoice& choice, bool save)
 {
     QFileDialog dialog(parent);
-    dialog.setNameFilter(QString::fromLatin1((choice.filterName + " (" + choice.pattern + ")").c_str()));
-    dialog.setDefaultSuffix(QString::fromLatin1(choice.defaultExtension.c_str()));
+    dialog.setNameFilter(fromLatin1Bytes(choice.filterName + " (" + choice.pattern + ")"));
+    dialog.setDefaultSuffix(fromLatin1Bytes(choice.defaultExtension));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Open takes an existing file only; both need an existing folder.
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

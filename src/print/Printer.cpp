@@ -1,5 +1,6 @@
 #include "print/Printer.h"
 
+#include "platform/Latin1.h"
 #include "platform/QPainterSurface.h"
 #include "platform/Ui.h"
 #include "print/PdfCheck.h"
@@ -20,16 +21,6 @@
 
 namespace {
 
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string bytes(const QString& text)
-{
-    return text.toLatin1().toStdString();
-}
-
 // Measures in the printer's default font before anything is painted, so that a printout can
 // lay out its pages without a page being begun.
 class MeasuringSurface final : public TextSurface {
@@ -37,7 +28,7 @@ public:
     explicit MeasuringSurface(QPrinter& printer) : metrics(QApplication::font(), &printer) {}
     void setTextColour(Rgb) override {}
     void drawText(int, int, const std::string&) override {}
-    int textWidth(const std::string& text) override { return metrics.horizontalAdvance(latin1(text)); }
+    int textWidth(const std::string& text) override { return metrics.horizontalAdvance(fromLatin1Bytes(text)); }
     int textHeight(const std::string&) override { return metrics.height(); }
 
 private:
@@ -56,7 +47,7 @@ std::string printerLine(const QPrinter& printer)
         port = QPrinterInfo::printerInfo(printer.printerName()).location();
     if (port.isEmpty())
         port = name;
-    return bytes(name) + " on " + bytes(port);
+    return toLatin1Bytes(name) + " on " + toLatin1Bytes(port);
 }
 
 // Disables a window for as long as it lives.
@@ -196,7 +187,7 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
     OverrideCursor waiting(Qt::WaitCursor);
     const Printout::PageLimits limits = printout.pageLimits();
     // Named first, so that printing to a file offers the document's name.
-    printer.setDocName(latin1(printout.title()));
+    printer.setDocName(fromLatin1Bytes(printout.title()));
     if (showDialog) {
         // Printer, copies and pages are chosen with the ordinary arrow.
         const OverrideCursor choosing(Qt::ArrowCursor);

@@ -1,5 +1,7 @@
 #include "print/PrintingDialog.h"
 
+#include "platform/Latin1.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,8 +23,8 @@ PrintingDialog::PrintingDialog(const std::string& documentLine, const std::strin
         layout->addWidget(label);
     };
     line(page);
-    line(new QLabel(QString::fromLatin1(documentLine.c_str()), this));
-    line(new QLabel(QString::fromLatin1(printerLine.c_str()), this));
+    line(new QLabel(fromLatin1Bytes(documentLine), this));
+    line(new QLabel(fromLatin1Bytes(printerLine), this));
     layout->addSpacing(8);
     layout->addWidget(cancel, 0, Qt::AlignHCenter);
     connect(cancel, &QPushButton::clicked, this, [this] {
