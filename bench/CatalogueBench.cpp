@@ -115,7 +115,7 @@ void SortCatalogue(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         IonCatalogue catalogue = shuffled;
-        CatalogueEditor editor(ui, nullptr, catalogue, {[] {}, [] {}, [] {}});
+        CatalogueEditor editor(ui, nullptr, catalogue, {[] {}, [] {}, [] {}, [] {}});
         state.ResumeTiming();
         editor.SortIons();
     }

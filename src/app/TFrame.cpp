@@ -27,21 +27,23 @@ const char* const viewerHelp = "WINHELP.HLP";
 
 } // namespace
 
-TFrame::TFrame(Ui& ui, Clock& clock, QWidget* parent)
+TFrame::TFrame(Ui& ui, Clock& clock, Random& random, QWidget* parent)
     : QMainWindow(parent)
     , ui(ui)
     , stack(new QStackedWidget(this))
+    , symbolWindow(new TSymbolWindow(ui, store.catalogue(), stack))
+    , catalogueCommands(ui, store, *symbolWindow)
 {
     setWindowTitle(QString::fromLatin1(caption));
     setCentralWidget(stack);
     // The menu bar belongs in the window, whatever the desktop would do with it.
     menuBar()->setNativeMenuBar(false);
 
-    // Made in this order: the catalogue view loads both catalogue files, the quiz view seeds
-    // the random generator.
-    symbolWindow = new TSymbolWindow(ui, stack);
-    quizWindow = new TQuizWindow(ui, clock, stack);
-    practiceWindow = new TPracticeWindow(ui, clock, stack);
+    // In this order: both catalogue files are read, with their messages, before the quiz view
+    // seeds the random generator.
+    catalogueCommands.LoadIons();
+    quizWindow = new TQuizWindow(ui, clock, random, stack);
+    practiceWindow = new TPracticeWindow(ui, clock, random, stack);
     stack->addWidget(symbolWindow);
     stack->addWidget(quizWindow);
     stack->addWidget(practiceWindow);
@@ -49,10 +51,10 @@ TFrame::TFrame(Ui& ui, Clock& clock, QWidget* parent)
     frameCommands.bind(cmd::New, [this] { NewQuiz(); });
     frameCommands.bind(cmd::Open, [this] { OpenQuiz(); });
     frameCommands.bind(cmd::PrintList, [this] { symbolWindow->PrintList(); });
-    frameCommands.bind(cmd::Add, [this] { symbolWindow->AddIon(); });
-    frameCommands.bind(cmd::Delete, [this] { symbolWindow->DeleteIon(); });
-    frameCommands.bind(cmd::Change, [this] { symbolWindow->ChangeIon(); });
-    frameCommands.bind(cmd::Sort, [this] { symbolWindow->SortIons(); });
+    frameCommands.bind(cmd::Add, [this] { catalogueCommands.AddIon(); });
+    frameCommands.bind(cmd::Delete, [this] { catalogueCommands.DeleteIon(); });
+    frameCommands.bind(cmd::Change, [this] { catalogueCommands.ChangeIon(); });
+    frameCommands.bind(cmd::Sort, [this] { catalogueCommands.SortIons(); });
     frameCommands.bind(cmd::Practice, [this] { StartPractice(); });
     frameCommands.bind(cmd::QuitPractice, [this] { QuitPractice(); });
     frameCommands.bind(cmd::Return, [this] { MakeQuiz(); });
@@ -70,7 +72,11 @@ TFrame::TFrame(Ui& ui, Clock& clock, QWidget* parent)
     switchView(nullptr, "MENU_1", symbolWindow);
 }
 
-TFrame::~TFrame() = default;
+TFrame::~TFrame()
+{
+    // The views show the store's lists: they go while it is still there.
+    delete stack;
+}
 
 void TFrame::switchView(QWidget*, const std::string& menuName, QWidget* show)
 {
@@ -192,15 +198,13 @@ void TFrame::NewQuiz()
 
 void TFrame::MakeQuiz()
 {
-    const IonCatalogue& catalogue = symbolWindow->catalogue();
+    const IonCatalogue& catalogue = store.catalogue();
     if (practiceWindow->sessionActive() || catalogue.cations.empty() || catalogue.anions.empty())
         return;
     const std::optional<IonRange> range = askIonRange(ui, symbolWindow, catalogue);
     if (!range)
         return;
-    // Emptied first: a quiz still shown (New given in quiz preview) leaves its taken copies.
-    quizWindow->workingLists() = {};
-    buildWorkingLists(catalogue, *range, quizWindow->workingLists());
+    quizWindow->takeWorkingLists(catalogue, *range);
     switchView(symbolWindow, "MENU_4", quizWindow);
     quizWindow->CreateQuiz(*range);
 }
@@ -214,13 +218,13 @@ void TFrame::OpenQuiz()
 
 void TFrame::StartPractice()
 {
-    const IonCatalogue& catalogue = symbolWindow->catalogue();
+    const IonCatalogue& catalogue = store.catalogue();
     if (practiceWindow->sessionActive() || catalogue.cations.empty() || catalogue.anions.empty())
         return;
     const std::optional<IonRange> range = askIonRange(ui, symbolWindow, catalogue);
     if (!range)
         return;
-    buildWorkingLists(catalogue, *range, practiceWindow->session().workingLists());
+    practiceWindow->takeWorkingLists(catalogue, *range);
     switchView(symbolWindow, "MENU_2", practiceWindow);
     practiceWindow->startPractice(*range);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CatalogueCommands.h"
+#include "catalogue/CatalogueStore.h"
 #include "platform/CommandTable.h"
 #include "resources/Accelerators.h"
 #include "resources/Menus.h"
@@ -11,20 +13,25 @@
 
 class Clock;
 class QStackedWidget;
+class Random;
 class TPracticeWindow;
 class TQuizWindow;
 class TSymbolWindow;
 class Ui;
 
-// The main window: holds the three views and shows one of them at a time with the menu of its
-// mode, routes every command, and opens help. The work happens in the views.
+// The main window: holds the program's catalogue and the three views, shows one of them at a
+// time with the menu of its mode, routes every command, and opens help. The work happens in
+// the views and the catalogue commands.
 class TFrame : public QMainWindow {
     Q_OBJECT
 public:
     enum class Mode { Catalogue, Practice, QuizPreview };
 
-    TFrame(Ui& ui, Clock& clock, QWidget* parent = nullptr);
+    // Loads both catalogue files; the quiz view seeds the generator from the clock.
+    TFrame(Ui& ui, Clock& clock, Random& random, QWidget* parent = nullptr);
     ~TFrame() override;
+
+    CatalogueStore& catalogueStore() { return store; }
 
     TSymbolWindow& catalogueView() const { return *symbolWindow; }
     TPracticeWindow& practiceView() const { return *practiceWindow; }
@@ -71,8 +78,11 @@ private:
     void Exit();
 
     Ui& ui;
+    // Made before the views and the commands that show and edit it.
+    CatalogueStore store;
     QStackedWidget* stack;
     TSymbolWindow* symbolWindow;
+    CatalogueCommands catalogueCommands;
     TQuizWindow* quizWindow;
     TPracticeWindow* practiceWindow;
     CommandTable frameCommands;

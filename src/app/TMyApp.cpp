@@ -29,7 +29,7 @@ int TMyApp::run()
 
     // The catalogue load inside may show its messages; they close the picture first.
     ui.setSplash(picture);
-    frame = std::make_unique<TFrame>(ui, clock);
+    frame = std::make_unique<TFrame>(ui, clock, random);
     frame->setWindowIcon(programIcon());
     QApplication::setWindowIcon(programIcon());
     if (picture)

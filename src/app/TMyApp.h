@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/QtUi.h"
+#include "platform/Random.h"
 
 #include <QApplication>
 
@@ -21,6 +22,7 @@ public:
 private:
     QApplication application;
     SystemClock clock;
+    Random random;
     QtUi ui;
     std::unique_ptr<TFrame> frame;
 };

@@ -48,9 +48,9 @@ bool save(const QString& path, const IonList& ions, const SaveWrite& write)
     return saveWhole(path, serialize(ions), write);
 }
 
-std::string damagedMessage(const char* fileName, const ReadResult& read)
+std::string damagedMessage(const char* fileName, std::uint32_t read, std::uint32_t promised)
 {
-    return record_file::damagedMessage(fileName, read.ions.count(), read.promised, "entries");
+    return record_file::damagedMessage(fileName, read, promised, "entries");
 }
 
 } // namespace catalogue_file

@@ -39,6 +39,6 @@ QByteArray serialize(const IonList& ions);
 bool save(const QString& path, const IonList& ions, const SaveWrite& write = writeEveryByte);
 
 // "valkora.cat is damaged: only 3 of 1000 entries could be read."
-std::string damagedMessage(const char* fileName, const ReadResult& read);
+std::string damagedMessage(const char* fileName, std::uint32_t read, std::uint32_t promised);
 
 } // namespace catalogue_file

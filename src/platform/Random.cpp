@@ -1,7 +1,7 @@
 #include "platform/Random.h"
 
-Random& programRandom()
+std::uint32_t Random::next()
 {
-    static Random generator;
-    return generator;
+    state = state * 22695477u + 1u;
+    return (state >> 16) & 0x7FFFu;
 }

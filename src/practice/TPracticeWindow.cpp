@@ -3,7 +3,6 @@
 #include "platform/Clock.h"
 #include "platform/DialogTemplate.h"
 #include "platform/QPainterSurface.h"
-#include "platform/Random.h"
 #include "platform/Ui.h"
 #include "practice/MyPrintout.h"
 #include "resources/CommandIds.h"
@@ -30,11 +29,11 @@ std::optional<QFont> makePracticeFont(const QWidget* view)
 
 } // namespace
 
-TPracticeWindow::TPracticeWindow(Ui& ui, Clock& clock, QWidget* parent)
+TPracticeWindow::TPracticeWindow(Ui& ui, Clock& clock, Random& random, QWidget* parent)
     : QWidget(parent)
     , ui(ui)
     , clock(clock)
-    , drill(programRandom())
+    , drill(random)
     , font(makePracticeFont(this))
     , printer(ui)
 {
@@ -50,6 +49,11 @@ void TPracticeWindow::makeCaret()
     cursor.create(this, QSize(20, 2));
     cursor.place(20, 220);
     cursor.show();
+}
+
+void TPracticeWindow::takeWorkingLists(const IonCatalogue& catalogue, IonRange range)
+{
+    buildWorkingLists(catalogue, range, drill.workingLists());
 }
 
 void TPracticeWindow::startPractice(IonRange range)

@@ -12,6 +12,7 @@
 #include <optional>
 
 class Clock;
+class Random;
 class Ui;
 
 // The practice view: shows the drill's question, the typed answer, the verdict and the score,
@@ -19,16 +20,17 @@ class Ui;
 class TPracticeWindow : public QWidget {
     Q_OBJECT
 public:
-    TPracticeWindow(Ui& ui, Clock& clock, QWidget* parent = nullptr);
+    TPracticeWindow(Ui& ui, Clock& clock, Random& random, QWidget* parent = nullptr);
 
     // Print Results (401) is the view's own command; the main window's table has none.
     const CommandTable& commands() const { return ownCommands; }
 
-    PracticeSession& session() { return drill; }
     const PracticeSession& session() const { return drill; }
     bool sessionActive() const { return drill.active(); }
 
-    // Practice has filled the working lists and made this view the client.
+    // Copies of the first ions of the range, for the next session to draw from.
+    void takeWorkingLists(const IonCatalogue& catalogue, IonRange range);
+    // Practice has given the working lists and made this view the client.
     void startPractice(IonRange range);
     // A typed character, as the window system delivers it: Enter is 13, Backspace 8.
     void practiceChar(unsigned char ch);

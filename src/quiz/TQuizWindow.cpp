@@ -11,13 +11,20 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 
-TQuizWindow::TQuizWindow(Ui& ui, Clock& clock, QWidget* parent)
+TQuizWindow::TQuizWindow(Ui& ui, Clock& clock, Random& random, QWidget* parent)
     : ScrolledView(minimumRange, parent)
     , ui(ui)
+    , random(random)
     , printer(ui)
 {
-    programRandom().seed(static_cast<std::uint32_t>(clock.seconds()));
+    random.seed(static_cast<std::uint32_t>(clock.seconds()));
     quizChanged();
+}
+
+void TQuizWindow::takeWorkingLists(const IonCatalogue& catalogue, IonRange range)
+{
+    lists = {};
+    buildWorkingLists(catalogue, range, lists);
 }
 
 void TQuizWindow::CreateQuiz(IonRange)
@@ -32,7 +39,7 @@ void TQuizWindow::CreateQuiz(IonRange)
         return;
     }
     quiz = quiz_generation::createQuiz(quiz_heading::lineReads(quiz_heading::readAsText(*heading)),
-                                       lists, programRandom());
+                                       lists, random);
     fromFile = false;
     quizChanged();
 }

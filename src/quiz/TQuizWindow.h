@@ -8,6 +8,7 @@
 #include "platform/ScrolledView.h"
 
 class Clock;
+class Random;
 
 // The quiz view: holds the quiz being shown and its working lists, draws the quiz numbered
 // and with lowered subscripts, prints it, and keeps it in quiz files.
@@ -17,9 +18,12 @@ public:
     static constexpr int minimumRange = 400;
 
     // Seeds the program's random generator from the clock.
-    TQuizWindow(Ui& ui, Clock& clock, QWidget* parent = nullptr);
+    TQuizWindow(Ui& ui, Clock& clock, Random& random, QWidget* parent = nullptr);
 
-    WorkingLists& workingLists() { return lists; }
+    // Copies of the first ions of the range, for the next CreateQuiz; whatever copies a quiz
+    // still shown had taken go first.
+    void takeWorkingLists(const IonCatalogue& catalogue, IonRange range);
+    const WorkingLists& workingLists() const { return lists; }
     const SentenceList& sentences() const { return quiz; }
     std::uint32_t sentenceCount() const { return static_cast<std::uint32_t>(quiz.size()); }
     bool openedFromFile() const { return fromFile; }
@@ -45,6 +49,7 @@ private:
     void quizChanged() { drawingChanged(); }
 
     Ui& ui;
+    Random& random;
     WorkingLists lists;
     SentenceList quiz;
     bool fromFile = false;

@@ -79,7 +79,8 @@ protected:
     } files;
     ScriptedUi ui;
     FixedClock clock{1000};
-    TFrame frame{ui, clock};
+    Random random;
+    TFrame frame{ui, clock, random};
 };
 
 const std::vector<std::string> helpMenu = {"&Help/Help &Index=901", "&Help/&Using Help=902"};
@@ -94,8 +95,8 @@ TEST_F(FrameTest, StartsInCatalogueModeWithTheFirstMenu)
 {
     EXPECT_EQ(frame.windowTitle(), "Symbols and Charges Practice");
     EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
-    // The quiz view seeds the program's generator from the clock when it is made.
-    EXPECT_EQ(programRandom().currentState(), 1000u);
+    // The quiz view seeds the generator it is given from the clock when it is made.
+    EXPECT_EQ(random.currentState(), 1000u);
     EXPECT_EQ(menu(), with({"&Quiz/&New..F3=101", "&Quiz/&Open...F4=102",
                             "&Quiz/&Print List...F5=105", "&Quiz/-", "&Quiz/E&xit...Alt-X=24340",
                             "&List/&Add...F6=201", "&List/&Delete...F7=202",
@@ -306,6 +307,33 @@ TEST_F(FrameTest, PracticeWithAnEmptyListDoesNothing)
     EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
     EXPECT_EQ(frame.menuName(), "MENU_1");
     EXPECT_TRUE(ui.calls().empty());
+}
+
+// Both list files are read, their messages owned by the catalogue view, while the frame is
+// made and before the quiz view seeds the generator.
+TEST(FrameStartUp, LoadsTheCatalogueBeforeTheQuizViewSeedsTheGenerator)
+{
+    TempFolder folder;
+    folder.write("valkora.ani", QByteArray("\x02\0\0\0", 4));
+    ScriptedUi ui;
+    std::vector<std::uint32_t> seedAtMessage;
+    FixedClock clock{1000};
+    Random random;
+    ui.onEveryCall([&](const ScriptedUi::Call&) { seedAtMessage.push_back(random.currentState()); });
+    TFrame frame(ui, clock, random);
+
+    EXPECT_EQ(ui.messages(),
+              (std::vector<std::string>{
+                  "Cannot open valkora.cat|Information",
+                  "valkora.ani is damaged: only 0 of 2 entries could be read.|Information"}));
+    for (const ScriptedUi::Call& call : ui.calls()) {
+        EXPECT_EQ(call.owner, &frame.catalogueView());
+        EXPECT_EQ(call.icon, MessageIcon::Exclamation);
+    }
+    EXPECT_EQ(seedAtMessage, (std::vector<std::uint32_t>{1, 1})) << "not yet seeded";
+    EXPECT_EQ(random.currentState(), 1000u);
+    EXPECT_TRUE(frame.catalogueStore().catalogue().cations.empty());
+    EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
 }
 
 TEST(CommandRouting, TheClientViewComesFirstThenTheMainWindow)

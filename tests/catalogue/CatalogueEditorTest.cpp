@@ -2,9 +2,9 @@
 
 #include "catalogue/CatalogueFile.h"
 #include "support/CatalogueFiles.h"
+#include "support/CatalogueSide.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
-#include "views/TSymbolWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +20,8 @@ const IonList startingCations({TIon("Potassium", "K", 1), TIon("Calcium", "Ca", 
                                TIon("Iron(III)", "Fe", 3)});
 const IonList startingAnions({TIon("chloride", "Cl", 1), TIon("sulfate", "SO4", 2)});
 
-// A catalogue view over files of three cations and two anions in a folder of its own.
+// The catalogue side of the program over files of three cations and two anions in a folder
+// of its own.
 class Editing : public ::testing::Test {
 protected:
     struct Files {
@@ -40,8 +41,8 @@ protected:
     {
         return catalogue_file::parse(files.folder.read(name)).ions;
     }
-    const IonList& cations() const { return view.catalogue().cations; }
-    const IonList& anions() const { return view.catalogue().anions; }
+    const IonList& cations() const { return side.catalogue().cations; }
+    const IonList& anions() const { return side.catalogue().anions; }
     std::vector<ScriptedUi::Call> dialogs() const { return ui.callsOf(Kind::Dialog); }
 
     // Add through FIRSTDIALOG with the given side chosen.
@@ -53,7 +54,7 @@ protected:
 
     Files files;
     ScriptedUi ui;
-    TSymbolWindow view{ui};
+    CatalogueSide side{ui};
 };
 
 struct Entry {
@@ -78,7 +79,7 @@ TEST_P(EntryCheckTable, RefusesWithItsMessageOrStoresTheEntry)
     add(true, "ADDCAT").text(0, e.name).text(1, e.symbol).text(2, e.charge).ok();
     if (e.message)
         ui.expectDialog("ADDCAT").cancel();
-    view.AddIon();
+    side.commands.AddIon();
 
     if (e.message) {
         EXPECT_EQ(ui.messages(), Strings{std::string(e.message) + "|Warning"});
@@ -128,16 +129,16 @@ TEST_F(Editing, EachIonDialogHasItsOwnWarnings)
     };
     ui.expectDialog("FIRSTDIALOG").ok();
     refuseAll("ADDCAT");
-    view.AddIon();
+    side.commands.AddIon();
     ui.expectDialog("FIRSTDIALOG").choice(0, 0).choice(1, 1).ok();
     refuseAll("ADDAN");
-    view.AddIon();
+    side.commands.AddIon();
     ui.expectDialog("NUMBERDLG").text(0, "1").ok();
     refuseAll("CHANGECAT");
-    view.ChangeIon();
+    side.commands.ChangeIon();
     ui.expectDialog("NUMBERDLG").text(0, "1").choice(1, 0).choice(2, 1).ok();
     refuseAll("CHANGEAN");
-    view.ChangeIon();
+    side.commands.ChangeIon();
 
     EXPECT_EQ(ui.messages(), (Strings{
                                  "You must include a cation name.|Warning",
@@ -168,7 +169,7 @@ TEST_F(Editing, AddAppendsToTheChosenListAndRewritesOnlyItsFile)
     const QByteArray anionBytes = files.folder.read("valkora.ani");
     const QDateTime anionTime = QFileInfo(files.folder.path("valkora.ani")).lastModified();
     add(true, "ADDCAT").text(0, "Sodium").text(1, "Na").text(2, "1").ok();
-    view.AddIon();
+    side.commands.AddIon();
     ASSERT_EQ(cations().count(), 4u);
     EXPECT_EQ(cations().at(3), TIon("Sodium", "Na", 1));
     EXPECT_EQ(files.folder.read("valkora.cat").size(), 4 + 4 * 39);
@@ -177,7 +178,7 @@ TEST_F(Editing, AddAppendsToTheChosenListAndRewritesOnlyItsFile)
     EXPECT_EQ(QFileInfo(files.folder.path("valkora.ani")).lastModified(), anionTime);
 
     add(false, "ADDAN").text(0, "nitride").text(1, "N").text(2, "3-").ok();
-    view.AddIon();
+    side.commands.AddIon();
     ASSERT_EQ(anions().count(), 3u);
     // Anion charges are stored without sign.
     EXPECT_EQ(anions().at(2), TIon("nitride", "N", 3));
@@ -188,11 +189,11 @@ TEST_F(Editing, EveryAddStartsEmptyEvenAfterOneCancelledHalfWay)
 {
     add(true, "ADDCAT").text(0, "Half").text(1, "Hf").ok();
     ui.expectDialog("ADDCAT").text(2, "2").cancel();
-    view.AddIon();
+    side.commands.AddIon();
     EXPECT_EQ(dialogs()[2].shownTexts, (Strings{"Half", "Hf", ""}));
 
     add(true, "ADDCAT").cancel();
-    view.AddIon();
+    side.commands.AddIon();
     EXPECT_EQ(dialogs().back().shownTexts, (Strings{"", "", ""}));
     EXPECT_EQ(cations(), startingCations);
 }
@@ -201,13 +202,13 @@ TEST_F(Editing, ChangeFillsTheDialogFromTheEntryAndOverwritesItInPlace)
 {
     ui.expectDialog("NUMBERDLG").text(0, "2").ok();
     ui.expectDialog("CHANGECAT").text(0, "Calcium  ").text(1, "Ca").text(2, "+2").ok();
-    view.ChangeIon();
+    side.commands.ChangeIon();
     EXPECT_EQ(dialogs()[1].shownTexts, (Strings{"Calcium", "Ca", "2"}));
     EXPECT_EQ(cations().at(1), TIon("Calcium", "Ca", 2));
 
     ui.expectDialog("NUMBERDLG").text(0, "2").ok();
     ui.expectDialog("CHANGECAT").text(0, "Magnesium").text(1, "Mg").ok();
-    view.ChangeIon();
+    side.commands.ChangeIon();
     EXPECT_EQ(cations().count(), 3u);
     EXPECT_EQ(cations().at(1), TIon("Magnesium", "Mg", 2));
     EXPECT_EQ(fileList("valkora.cat"), cations());
@@ -220,7 +221,7 @@ TEST_F(Editing, CancelInTheChangeDialogEndsTheCommand)
     ui.expectDialog("NUMBERDLG").text(0, "2").ok();
     ui.expectDialog("CHANGECAT").text(0, "Other").cancel();
     // No NUMBERDLG is scripted after it: going back to it would fail the test.
-    view.ChangeIon();
+    side.commands.ChangeIon();
     EXPECT_EQ(cations(), startingCations);
     EXPECT_EQ(files.folder.read("valkora.cat"), before);
     EXPECT_TRUE(ui.messages().empty());
@@ -231,10 +232,10 @@ TEST_F(Editing, AnionRangeMessagesDifferBetweenAddAndChange)
     ui.expectDialog("NUMBERDLG").text(0, "1").choice(1, 0).choice(2, 1).ok();
     ui.expectDialog("CHANGEAN").text(2, "-2").ok();
     ui.expectDialog("CHANGEAN").cancel();
-    view.ChangeIon();
+    side.commands.ChangeIon();
     add(false, "ADDAN").text(0, "oxide").text(1, "O").text(2, "-2").ok();
     ui.expectDialog("ADDAN").cancel();
-    view.AddIon();
+    side.commands.AddIon();
     EXPECT_EQ(ui.messages(), (Strings{"You must include an anion charge from 1+ to 4+.|Warning",
                                       "You must include a anion charge from 1- to 4-.|Warning"}));
 }
@@ -242,7 +243,7 @@ TEST_F(Editing, AnionRangeMessagesDifferBetweenAddAndChange)
 TEST_F(Editing, DeleteClosesTheGapAndRewritesTheFile)
 {
     ui.expectDialog("NUMBERDLG").text(0, "1").ok();
-    view.DeleteIon();
+    side.commands.DeleteIon();
     EXPECT_EQ(cations(), IonList({TIon("Calcium", "Ca", 2), TIon("Iron(III)", "Fe", 3)}));
     EXPECT_EQ(files.folder.read("valkora.cat").size(), 82);
     EXPECT_EQ(fileList("valkora.cat"), cations());
@@ -255,7 +256,7 @@ TEST_F(Editing, NumbersThatDoNotExistAreRefusedForTheChosenList)
         ui.expectDialog("NUMBERDLG").text(0, typed).ok();
     ui.expectDialog("NUMBERDLG").text(0, "3").choice(1, 0).choice(2, 1).ok();
     ui.expectDialog("NUMBERDLG").cancel();
-    view.DeleteIon();
+    side.commands.DeleteIon();
     Strings expected(5, "You must include a cation number that exists.|Warning");
     expected.push_back("You must include an anion number that exists.|Warning");
     EXPECT_EQ(ui.messages(), expected);
@@ -265,7 +266,7 @@ TEST_F(Editing, NumbersThatDoNotExistAreRefusedForTheChosenList)
     EXPECT_EQ(dialogs()[1].shownTexts, Strings{""});
     EXPECT_EQ(dialogs()[2].shownTexts, Strings{"0"});
     ui.expectDialog("NUMBERDLG").cancel();
-    view.ChangeIon();
+    side.commands.ChangeIon();
     EXPECT_EQ(dialogs().back().shownTexts, Strings{""});
 }
 
@@ -279,7 +280,7 @@ TEST_F(EditingEmptyLists, AnyNumberOfAnEmptyListIsRefused)
     ui.expectDialog("NUMBERDLG").text(0, "1").ok();
     ui.expectDialog("NUMBERDLG").text(0, "1").choice(1, 0).choice(2, 1).ok();
     ui.expectDialog("NUMBERDLG").cancel();
-    view.ChangeIon();
+    side.commands.ChangeIon();
     EXPECT_EQ(ui.messages(), (Strings{"You must include a cation number that exists.|Warning",
                                       "You must include an anion number that exists.|Warning"}));
 }
@@ -288,11 +289,11 @@ TEST_F(Editing, TheTwoCationAnionChoicesAreRememberedApart)
 {
     // Both start at Cation.
     ui.expectDialog("NUMBERDLG").text(0, "1").choice(1, 0).choice(2, 1).ok();
-    view.DeleteIon();
+    side.commands.DeleteIon();
     ui.expectDialog("FIRSTDIALOG").cancel();
-    view.AddIon();
+    side.commands.AddIon();
     ui.expectDialog("NUMBERDLG").cancel();
-    view.ChangeIon();
+    side.commands.ChangeIon();
 
     const auto shown = dialogs();
     EXPECT_EQ(shown[0].shownChoices, (std::vector<std::uint32_t>{1, 0}));
@@ -304,10 +305,10 @@ TEST_F(Editing, TheTwoCationAnionChoicesAreRememberedApart)
 
 TEST_F(Editing, AnEntryTooLongForTheFieldsIsOfferedWhatFits)
 {
-    view.catalogue().cations.at(0) = TIon("Odd", std::string(14, 'S'), -2147483647 - 1);
+    side.catalogue().cations.at(0) = TIon("Odd", std::string(14, 'S'), -2147483647 - 1);
     ui.expectDialog("NUMBERDLG").text(0, "1").ok();
     ui.expectDialog("CHANGECAT").cancel();
-    view.ChangeIon();
+    side.commands.ChangeIon();
     EXPECT_EQ(dialogs()[1].shownTexts, (Strings{"Odd", std::string(14, 'S'), "-2147"}));
 }
 
@@ -316,7 +317,7 @@ TEST_F(Editing, AFailedSaveKeepsTheEditAndSaysSo)
     QFile::remove(files.folder.path("valkora.cat"));
     ASSERT_TRUE(QDir(files.folder.path("")).mkdir("valkora.cat"));
     add(true, "ADDCAT").text(0, "Sodium").text(1, "Na").text(2, "1").ok();
-    view.AddIon();
+    side.commands.AddIon();
     EXPECT_EQ(ui.messages(), Strings{"File valkora.cat cannot be found!|Warning"});
     EXPECT_EQ(cations().count(), 4u);
 }
@@ -353,16 +354,16 @@ TEST_P(SortTable, OrdersByTheBytesOfTheNamesAndRewritesBothFiles)
     const IonList anions({TIon("sulfate", "SO4", 2), TIon("chloride", "Cl", 1)});
     writeCatalogue(folder, IonList(c.before), anions);
     ScriptedUi ui;
-    TSymbolWindow view(ui);
+    CatalogueSide side(ui);
     // Removed, so that the sort must write them anew.
     QFile::remove(folder.path("valkora.cat"));
     QFile::remove(folder.path("valkora.ani"));
 
-    view.SortIons();
-    EXPECT_EQ(view.catalogue().cations, IonList(c.after));
+    side.commands.SortIons();
+    EXPECT_EQ(side.catalogue().cations, IonList(c.after));
     EXPECT_EQ(folder.read("valkora.cat"), catalogue_file::serialize(IonList(c.after)));
-    EXPECT_EQ(view.catalogue().anions, IonList({TIon("chloride", "Cl", 1), TIon("sulfate", "SO4", 2)}));
-    EXPECT_EQ(folder.read("valkora.ani"), catalogue_file::serialize(view.catalogue().anions));
+    EXPECT_EQ(side.catalogue().anions, IonList({TIon("chloride", "Cl", 1), TIon("sulfate", "SO4", 2)}));
+    EXPECT_EQ(folder.read("valkora.ani"), catalogue_file::serialize(side.catalogue().anions));
     EXPECT_TRUE(ui.calls().empty());
 }
 

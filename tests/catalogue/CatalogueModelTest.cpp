@@ -1,14 +1,14 @@
-// Thousands of random Add, Change, Delete and Sort commands on a real catalogue view, each
+// Thousands of random Add, Change, Delete and Sort commands on the real catalogue side, each
 // checked against a reference model of the two lists that is written here without any help
 // from the editor: the same dialogs shown with the same contents, the same warnings, the same
 // file bytes and the same drawing. VALKORA_MODEL_SEED replays another run.
 
 #include "support/Bytes.h"
+#include "support/CatalogueSide.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "views/CatalogueDrawing.h"
-#include "views/TSymbolWindow.h"
 
 #include <QFileInfo>
 
@@ -573,7 +573,8 @@ TEST(CatalogueModel, RandomEditingKeepsListsFilesWarningsAndDrawingWithTheModel)
     folder.write("valkora.cat", QByteArray::fromStdString(fileBytes(model.cations)));
     folder.write("valkora.ani", QByteArray::fromStdString(fileBytes(model.anions)));
     ScriptedUi ui;
-    TSymbolWindow view(ui);
+    CatalogueSide side(ui);
+    const TSymbolWindow& view = side.view;
     ASSERT_TRUE(ui.calls().empty());
 
     RandomCommands commands(seed, model, ui);
@@ -581,10 +582,10 @@ TEST(CatalogueModel, RandomEditingKeepsListsFilesWarningsAndDrawingWithTheModel)
         const RandomCommands::Command command = commands.next(step);
         SCOPED_TRACE("step " + std::to_string(step) + ":" + commands.description());
         switch (command) {
-        case RandomCommands::Command::Add: view.AddIon(); break;
-        case RandomCommands::Command::Change: view.ChangeIon(); break;
-        case RandomCommands::Command::Delete: view.DeleteIon(); break;
-        case RandomCommands::Command::Sort: view.SortIons(); break;
+        case RandomCommands::Command::Add: side.commands.AddIon(); break;
+        case RandomCommands::Command::Change: side.commands.ChangeIon(); break;
+        case RandomCommands::Command::Delete: side.commands.DeleteIon(); break;
+        case RandomCommands::Command::Sort: side.commands.SortIons(); break;
         }
 
         Strings shown;
@@ -602,7 +603,7 @@ TEST(CatalogueModel, RandomEditingKeepsListsFilesWarningsAndDrawingWithTheModel)
         EXPECT_TRUE(sameBytes("valkora.ani", folder.read("valkora.ani"), fileBytes(model.anions)));
 
         RecordingSurface surface;
-        catalogue_drawing::drawAll(surface, view.catalogue());
+        catalogue_drawing::drawAll(surface, side.catalogue());
         Strings drawn;
         for (const RecordingSurface::Text& text : surface.texts())
             drawn.push_back(text.text);

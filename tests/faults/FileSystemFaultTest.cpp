@@ -5,6 +5,7 @@
 #include "app/TFrame.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "platform/Random.h"
 #include "practice/TPracticeWindow.h"
 #include "print/PdfCheck.h"
 #include "print/Printer.h"
@@ -12,11 +13,11 @@
 #include "quiz/TQuizWindow.h"
 #include "resources/CommandIds.h"
 #include "support/CatalogueFiles.h"
+#include "support/CatalogueSide.h"
 #include "support/FixedClock.h"
 #include "support/PdfPages.h"
 #include "support/ScriptedUi.h"
 #include "views/ListPrintout.h"
-#include "views/TSymbolWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -136,12 +137,12 @@ TEST(FileSystemFault, ACatalogueSaveThatFillsTheDiskLeavesTheOldFile)
     fs.write("valkora.cat", oldCations);
     fs.write("valkora.ani", oldAnions);
     ScriptedUi ui;
-    TSymbolWindow view(ui);
+    CatalogueSide side(ui);
 
     // Two thousand entries need twenty pages; one is free.
-    view.catalogue().cations = ions(2000, "Cation");
+    side.catalogue().cations = ions(2000, "Cation");
     fs.fillLeavingOnePage();
-    view.SaveCations();
+    side.commands.SaveCations();
     EXPECT_EQ(ui.messages(), Strings{"File valkora.cat cannot be found!|Warning"});
     EXPECT_EQ(fs.read("valkora.cat"), oldCations);
     EXPECT_EQ(fs.read("valkora.ani"), oldAnions);
@@ -150,9 +151,9 @@ TEST(FileSystemFault, ACatalogueSaveThatFillsTheDiskLeavesTheOldFile)
     // With room again the next save goes through.
     fs.freeSpace();
     ui.clearCalls();
-    view.SaveCations();
+    side.commands.SaveCations();
     EXPECT_TRUE(ui.messages().empty());
-    EXPECT_EQ(fs.read("valkora.cat"), catalogue_file::serialize(view.catalogue().cations));
+    EXPECT_EQ(fs.read("valkora.cat"), catalogue_file::serialize(side.catalogue().cations));
 }
 
 struct FullDisk {
@@ -215,12 +216,13 @@ protected:
         fs->write("valkora.cat", catalogue_file::serialize(ions(4, "Cation")));
         fs->write("valkora.ani", catalogue_file::serialize(ions(3, "anion")));
         fs->write("valkora.hed", "Name: ____\r\nQuiz\r\n");
-        frame = std::make_unique<TFrame>(ui, clock);
+        frame = std::make_unique<TFrame>(ui, clock, random);
     }
 
     std::unique_ptr<SmallFileSystem> fs;
     ScriptedUi ui;
     FixedClock clock{42};
+    Random random;
     std::unique_ptr<TFrame> frame;
 };
 
@@ -274,7 +276,7 @@ TEST_F(FaultShell, AReadOnlyFolderKeepsEveryFileAndTheProgramGoesOn)
     EXPECT_EQ(fs->read("valkora.cat"), cations);
     EXPECT_EQ(fs->read("valkora.ani"), anions);
     // The edit stays in memory and the program goes on.
-    EXPECT_EQ(frame->catalogueView().catalogue().cations.count(), 5u);
+    EXPECT_EQ(frame->catalogueStore().catalogue().cations.count(), 5u);
 
     // Printing to a file there cannot begin.
     ui.clearCalls();
@@ -298,9 +300,11 @@ TEST(FileFault, UnreadableCataloguesAndQuizzesAreReportedAndNothingIsLost)
     }
     ScriptedUi ui;
     FixedClock clock{42};
-    TFrame frame(ui, clock);
+    Random random;
+    TFrame frame(ui, clock, random);
     EXPECT_EQ(ui.messages(), Strings{"Cannot open valkora.cat|Information"});
-    EXPECT_EQ(frame.catalogueView().catalogue().anions.count(), 2u);
+    EXPECT_EQ(ui.calls().front().owner, &frame.catalogueView());
+    EXPECT_EQ(frame.catalogueStore().catalogue().anions.count(), 2u);
 
     // A quiz file that turned into a folder between choice and read.
     QDir(dir.path()).mkdir("gone.qzz");

@@ -3,6 +3,7 @@
 #include "app/TFrame.h"
 
 #include "platform/DialogTemplate.h"
+#include "platform/Random.h"
 #include "platform/TemplateDialog.h"
 #include "resources/CommandIds.h"
 #include "support/CatalogueFiles.h"
@@ -83,7 +84,8 @@ TEST_P(HeadingRoundTrip, NewWritesTheHeadingBackAsTheFieldHandsItBack)
     // The range dialog that follows is cancelled: the heading is stored by then.
     ui.expectDialog("HIGHEST").cancel();
     FixedClock clock(7);
-    TFrame frame(ui, clock);
+    Random random;
+    TFrame frame(ui, clock, random);
     frame.show();
     frame.dispatchCommand(cmd::New);
 

@@ -3,6 +3,7 @@
 #include "app/TFrame.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "platform/Random.h"
 #include "practice/TPracticeWindow.h"
 #include "resources/CommandIds.h"
 #include "support/CatalogueFiles.h"
@@ -30,7 +31,8 @@ protected:
     } files;
     ScriptedUi ui;
     FixedClock clock{1000};
-    TFrame frame{ui, clock};
+    Random random;
+    TFrame frame{ui, clock, random};
 };
 
 TEST_F(PracticeShell, PracticeAsksTheRangeAndStartsTheDrill)
@@ -69,11 +71,11 @@ TEST_F(PracticeShell, ChangingTheCatalogueDuringPracticeChangesNoQuestion)
 {
     ui.expectDialog("HIGHEST").text(0, "1").text(1, "1").ok();
     frame.dispatchCommand(cmd::Practice);
-    PracticeSession& session = frame.practiceView().session();
+    const PracticeSession& session = frame.practiceView().session();
     ASSERT_EQ(session.compoundName(), "Sodium chloride");
 
-    frame.catalogueView().catalogue().cations.at(0) = TIon("Potassium", "K", 1);
-    frame.catalogueView().catalogue().anions.remove(0);
+    frame.catalogueStore().catalogue().cations.at(0) = TIon("Potassium", "K", 1);
+    frame.catalogueStore().catalogue().anions.remove(0);
     for (int i = 0; i < 4; ++i) {
         frame.practiceView().practiceChar(13);
         EXPECT_EQ(session.compoundName(), "Sodium chloride");
@@ -105,7 +107,7 @@ TEST_F(PracticeShell, EditingCommandsChangeTheHiddenCatalogueDuringPractice)
     EXPECT_EQ(frame.mode(), TFrame::Mode::Practice);
     EXPECT_TRUE(frame.practiceView().sessionActive());
     EXPECT_FALSE(frame.catalogueView().isVisible());
-    const IonList& cations = frame.catalogueView().catalogue().cations;
+    const IonList& cations = frame.catalogueStore().catalogue().cations;
     ASSERT_EQ(cations.count(), 4u);
     EXPECT_EQ(cations.at(0).name, "Aluminum");
     EXPECT_EQ(cations.at(1).name, "Barium");

@@ -20,7 +20,7 @@ protected:
     {
         const IonRange range{static_cast<std::uint32_t>(cations.size()),
                              static_cast<std::uint32_t>(anions.size())};
-        view.session().workingLists() = {IonList(std::move(cations)), IonList(std::move(anions))};
+        view.takeWorkingLists({IonList(std::move(cations)), IonList(std::move(anions))}, range);
         view.resize(600, 400);
         view.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
@@ -32,7 +32,8 @@ protected:
 
     ScriptedUi ui;
     FixedClock clock{1234};
-    TPracticeWindow view{ui, clock};
+    Random random;
+    TPracticeWindow view{ui, clock, random};
 };
 
 const TIon sodium("Sodium", "Na", 1);
@@ -163,6 +164,8 @@ TEST_F(PracticeView, EachStartSeedsTheGeneratorFromTheClock)
     expected.seed(1234);
     EXPECT_EQ(view.session().cationIndex(), expected.next() % 7);
     EXPECT_EQ(view.session().anionIndex(), expected.next() % 7);
+    // The draws came from the generator the view was given.
+    EXPECT_EQ(random.currentState(), expected.currentState());
 }
 
 class PracticeResults : public PracticeView {

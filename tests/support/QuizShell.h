@@ -3,6 +3,7 @@
 #include "app/TFrame.h"
 #include "compound/CompoundRules.h"
 #include "platform/DialogTemplate.h"
+#include "platform/Random.h"
 #include "quiz/TQuizWindow.h"
 #include "resources/CommandIds.h"
 #include "support/CatalogueFiles.h"
@@ -150,10 +151,11 @@ protected:
     } files;
     QuizUi ui;
     FixedClock clock{1000};
-    TFrame frame{ui, clock};
+    Random random;
+    TFrame frame{ui, clock, random};
 
     TQuizWindow& view() { return frame.quizView(); }
-    const IonCatalogue& catalogue() { return frame.catalogueView().catalogue(); }
+    const IonCatalogue& catalogue() { return frame.catalogueStore().catalogue(); }
 
     // New with the heading confirmed as it stands and the range n, m.
     void makeQuiz(const std::string& n, const std::string& m)

@@ -1,6 +1,7 @@
 #include "views/ListPrintout.h"
 
 #include "support/CatalogueFiles.h"
+#include "support/CatalogueSide.h"
 #include "support/PdfPages.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedUi.h"
@@ -85,12 +86,14 @@ protected:
     {
         const IonCatalogue lists = catalogue(cations, anions);
         writeCatalogue(folder, lists.cations, lists.anions);
-        view = std::make_unique<TSymbolWindow>(ui);
+        side = std::make_unique<CatalogueSide>(ui);
+        view = &side->view;
     }
 
     TempFolder folder;
     ScriptedUi ui;
-    std::unique_ptr<TSymbolWindow> view;
+    std::unique_ptr<CatalogueSide> side;
+    TSymbolWindow* view = nullptr;
 };
 
 TEST_F(PrintList, AShortListIsOnePageWhateverTheScrollPosition)

@@ -1,9 +1,10 @@
-// Two catalogue views on one data folder, as two copies of the program would be: an edit in
+// Two catalogue sides on one data folder, as two copies of the program would be: an edit in
 // one must never silently remove what the other saved.
 #include "views/TSymbolWindow.h"
 
 #include "catalogue/CatalogueFile.h"
 #include "support/CatalogueFiles.h"
+#include "support/CatalogueSide.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
@@ -32,25 +33,25 @@ std::string refusal(const char* fileName)
            "again.|Warning";
 }
 
-// One command of the List menu, scripted and given in a view.
-using Edit = std::function<void(ScriptedUi&, TSymbolWindow&)>;
+// One command of the List menu, scripted and given in one copy of the program.
+using Edit = std::function<void(ScriptedUi&, CatalogueSide&)>;
 
 Edit add(bool cation, std::string name, std::string symbol, std::string charge)
 {
-    return [=](ScriptedUi& ui, TSymbolWindow& view) {
+    return [=](ScriptedUi& ui, CatalogueSide& side) {
         ui.expectDialog("FIRSTDIALOG").choice(0, cation ? 1 : 0).choice(1, cation ? 0 : 1).ok();
         ui.expectDialog(cation ? "ADDCAT" : "ADDAN")
             .text(0, name)
             .text(1, symbol)
             .text(2, charge)
             .ok();
-        view.AddIon();
+        side.commands.AddIon();
     };
 }
 
 Edit change(bool cation, int number, std::string name, std::string symbol, std::string charge)
 {
-    return [=](ScriptedUi& ui, TSymbolWindow& view) {
+    return [=](ScriptedUi& ui, CatalogueSide& side) {
         ui.expectDialog("NUMBERDLG")
             .text(0, std::to_string(number))
             .choice(1, cation ? 1 : 0)
@@ -61,19 +62,19 @@ Edit change(bool cation, int number, std::string name, std::string symbol, std::
             .text(1, symbol)
             .text(2, charge)
             .ok();
-        view.ChangeIon();
+        side.commands.ChangeIon();
     };
 }
 
 Edit remove(bool cation, int number)
 {
-    return [=](ScriptedUi& ui, TSymbolWindow& view) {
+    return [=](ScriptedUi& ui, CatalogueSide& side) {
         ui.expectDialog("NUMBERDLG")
             .text(0, std::to_string(number))
             .choice(1, cation ? 1 : 0)
             .choice(2, cation ? 0 : 1)
             .ok();
-        view.DeleteIon();
+        side.commands.DeleteIon();
     };
 }
 
@@ -83,8 +84,8 @@ protected:
     TwoWindows()
     {
         writeCatalogue(folder, startCations, startAnions);
-        a = std::make_unique<TSymbolWindow>(uiA);
-        b = std::make_unique<TSymbolWindow>(uiB);
+        a = std::make_unique<CatalogueSide>(uiA);
+        b = std::make_unique<CatalogueSide>(uiB);
     }
 
     IonList fileList(const char* name) const
@@ -98,15 +99,15 @@ protected:
         for (const ScriptedUi::Call& call : uiB.callsOf(Kind::Message)) {
             EXPECT_EQ(call.icon, MessageIcon::Exclamation);
             EXPECT_EQ(call.buttons, MessageButtons::Ok);
-            EXPECT_EQ(call.owner, b.get());
+            EXPECT_EQ(call.owner, &b->view);
         }
     }
 
     TempFolder folder;
     ScriptedUi uiA;
     ScriptedUi uiB;
-    std::unique_ptr<TSymbolWindow> a;
-    std::unique_ptr<TSymbolWindow> b;
+    std::unique_ptr<CatalogueSide> a;
+    std::unique_ptr<CatalogueSide> b;
 };
 
 // A edits first; B's edit of the same list is refused and B is shown A's list; B's edit
@@ -133,11 +134,11 @@ TEST_P(EditConflict, TheLaterSaveIsRefusedAndNothingIsLost)
     const ConflictCase& c = GetParam();
     const char* file = c.cation ? "valkora.cat" : "valkora.ani";
     const char* otherFile = c.cation ? "valkora.ani" : "valkora.cat";
-    const auto list = [&c](TSymbolWindow& view) -> const IonList& {
-        return c.cation ? view.catalogue().cations : view.catalogue().anions;
+    const auto list = [&c](CatalogueSide& side) -> const IonList& {
+        return c.cation ? side.catalogue().cations : side.catalogue().anions;
     };
-    const auto otherList = [&c](TSymbolWindow& view) -> const IonList& {
-        return c.cation ? view.catalogue().anions : view.catalogue().cations;
+    const auto otherList = [&c](CatalogueSide& side) -> const IonList& {
+        return c.cation ? side.catalogue().anions : side.catalogue().cations;
     };
     const QByteArray otherBytes = folder.read(otherFile);
 
@@ -254,18 +255,18 @@ TEST_F(TwoWindows, TheRefusedWindowGetsTheScrollRangeOfTheListReadAgain)
     for (int i = 1; i <= 150; ++i)
         many.append(TIon("Cation" + std::to_string(i), "Xy", 1 + i % 4));
     folder.write("valkora.cat", catalogue_file::serialize(many));
-    b = std::make_unique<TSymbolWindow>(uiB);
-    b->resize(400, 300);
-    b->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(b.get()));
-    ASSERT_GT(b->scrollRange(), 200);
+    b = std::make_unique<CatalogueSide>(uiB);
+    b->view.resize(400, 300);
+    b->view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&b->view));
+    ASSERT_GT(b->view.scrollRange(), 200);
 
     // Another program cuts the list down to three: the range falls back to its least.
     folder.write("valkora.cat", catalogue_file::serialize(startCations));
     add(true, "Sodium", "Na", "1")(uiB, *b);
     expectOneRefusal("valkora.cat");
     EXPECT_EQ(b->catalogue().cations, startCations);
-    EXPECT_EQ(b->scrollRange(), 200);
+    EXPECT_EQ(b->view.scrollRange(), 200);
 }
 
 // Sort rewrites both files, so it is refused when either was changed elsewhere, and then
@@ -296,11 +297,11 @@ TEST_P(SortConflictTable, WritesNeitherFileAndReadsBothListsAgain)
     const QByteArray cationBytes = folder.read("valkora.cat");
     const QByteArray anionBytes = folder.read("valkora.ani");
 
-    b->SortIons();
+    b->commands.SortIons();
     EXPECT_EQ(uiB.messages(), c.messages);
     for (const ScriptedUi::Call& call : uiB.callsOf(Kind::Message)) {
         EXPECT_EQ(call.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(call.owner, b.get());
+        EXPECT_EQ(call.owner, &b->view);
     }
     const bool refused = c.cationsByA || c.anionsByA;
     if (refused) {
@@ -310,7 +311,7 @@ TEST_P(SortConflictTable, WritesNeitherFileAndReadsBothListsAgain)
         EXPECT_EQ(b->catalogue().cations, a->catalogue().cations);
         EXPECT_EQ(b->catalogue().anions, a->catalogue().anions);
         uiB.clearCalls();
-        b->SortIons();
+        b->commands.SortIons();
         EXPECT_TRUE(uiB.messages().empty());
     }
     EXPECT_EQ(b->catalogue().cations, c.sortedCations);

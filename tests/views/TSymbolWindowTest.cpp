@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueFile.h"
 #include "support/Bytes.h"
 #include "support/CatalogueFiles.h"
+#include "support/CatalogueSide.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 
@@ -42,12 +43,14 @@ TEST_P(CatalogueLoad, ShowsEachMessageOnceAndKeepsWhatCouldBeRead)
         folder.write("valkora.ani", c.ani);
 
     ScriptedUi ui;
-    TSymbolWindow view(ui);
+    CatalogueSide side(ui);
     EXPECT_EQ(ui.messages(), c.messages);
-    for (const auto& call : ui.callsOf(Kind::Message))
+    for (const auto& call : ui.callsOf(Kind::Message)) {
         EXPECT_EQ(call.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(view.catalogue().cations.count(), c.cations);
-    EXPECT_EQ(view.catalogue().anions.count(), c.anions);
+        EXPECT_EQ(call.owner, &side.view);
+    }
+    EXPECT_EQ(side.catalogue().cations.count(), c.cations);
+    EXPECT_EQ(side.catalogue().anions.count(), c.anions);
 }
 
 const QByteArray threeCations = catalogue_file::serialize(ions(3, "Cation"));
@@ -83,15 +86,15 @@ TEST(CatalogueSave, WritesEachListToItsOwnFile)
 {
     TempFolder folder;
     ScriptedUi ui;
-    TSymbolWindow view(ui); // both files missing: two messages
+    CatalogueSide side(ui); // both files missing: two messages
     ui.clearCalls();
 
     // The first add after a missing file creates it with its one entry.
-    view.catalogue().cations.append(TIon("Sodium", "Na", 1));
-    view.SaveCations();
-    EXPECT_EQ(folder.read("valkora.cat"), catalogue_file::serialize(view.catalogue().cations));
+    side.catalogue().cations.append(TIon("Sodium", "Na", 1));
+    side.commands.SaveCations();
+    EXPECT_EQ(folder.read("valkora.cat"), catalogue_file::serialize(side.catalogue().cations));
     EXPECT_FALSE(folder.exists("valkora.ani"));
-    view.SaveAnions();
+    side.commands.SaveAnions();
     EXPECT_EQ(folder.read("valkora.ani"), QByteArray(4, '\0'));
     EXPECT_TRUE(ui.calls().empty());
 }
@@ -101,20 +104,21 @@ TEST(CatalogueSave, AFailedSaveShowsItsMessageAndKeepsTheEdit)
     TempFolder folder;
     writeCatalogue(folder, ions(2, "Cation"), ions(2, "anion"));
     ScriptedUi ui;
-    TSymbolWindow view(ui);
+    CatalogueSide side(ui);
 
     // Folders in the files' places: nothing can replace them.
     for (const char* name : {"valkora.cat", "valkora.ani"}) {
         QFile::remove(folder.path(name));
         ASSERT_TRUE(QDir(folder.path("")).mkdir(name));
     }
-    view.catalogue().cations.append(TIon("Sodium", "Na", 1));
-    view.SaveCations();
-    view.SaveAnions();
+    side.catalogue().cations.append(TIon("Sodium", "Na", 1));
+    side.commands.SaveCations();
+    side.commands.SaveAnions();
     EXPECT_EQ(ui.messages(), (std::vector<std::string>{"File valkora.cat cannot be found!|Warning",
                                                       "File valkora.ani cannot be found!|Warning"}));
     EXPECT_EQ(ui.calls().front().icon, MessageIcon::Exclamation);
-    EXPECT_EQ(view.catalogue().cations.count(), 3u);
+    EXPECT_EQ(ui.calls().front().owner, &side.view);
+    EXPECT_EQ(side.catalogue().cations.count(), 3u);
     EXPECT_TRUE(QFileInfo(folder.path("valkora.cat")).isDir());
 }
 
@@ -139,7 +143,8 @@ protected:
 
 TEST_F(CatalogueScrolling, KeysMoveByLineAndPageAndStopAtBothEnds)
 {
-    TSymbolWindow view(ui);
+    CatalogueSide side(ui);
+    TSymbolWindow& view = side.view;
     show(view, 300);
     const int client = view.viewport()->height();
     const int page = std::max(1, (client + 1) / 15 - 1);
@@ -169,7 +174,8 @@ TEST_F(CatalogueScrolling, KeysMoveByLineAndPageAndStopAtBothEnds)
 
 TEST_F(CatalogueScrolling, PageStepFollowsTheHeight)
 {
-    TSymbolWindow view(ui);
+    CatalogueSide side(ui);
+    TSymbolWindow& view = side.view;
     for (int height : {40, 200, 451}) {
         show(view, height);
         const int client = view.viewport()->height();
@@ -181,7 +187,8 @@ TEST_F(CatalogueScrolling, TheRangeReachesTheLastEntryOfALongList)
 {
     cations = 3000;
     SetUp();
-    TSymbolWindow view(ui);
+    CatalogueSide side(ui);
+    TSymbolWindow& view = side.view;
     show(view, 300);
     const int h = QFontMetrics(view.viewport()->font(), view.viewport()).height();
     const int lastAnionTop = 10 + 2 * h * (3000 + 4 + 4);
@@ -189,17 +196,18 @@ TEST_F(CatalogueScrolling, TheRangeReachesTheLastEntryOfALongList)
     EXPECT_GT(view.scrollRange(), 200);
     EXPECT_GE(bottomInSight, lastAnionTop + h + h / 3);
     // A change to the lists changes the range at once.
-    view.catalogue().cations.clear();
+    side.catalogue().cations.clear();
     view.catalogueChanged();
     EXPECT_EQ(view.scrollRange(), 200);
 }
 
 TEST_F(CatalogueScrolling, TheScrollPositionSurvivesAChangeToTheLists)
 {
-    TSymbolWindow view(ui);
+    CatalogueSide side(ui);
+    TSymbolWindow& view = side.view;
     show(view, 300);
     view.verticalScrollBar()->setValue(7);
-    view.catalogue().anions.remove(0);
+    side.catalogue().anions.remove(0);
     view.catalogueChanged();
     EXPECT_EQ(view.scrollPosition(), 7);
 }

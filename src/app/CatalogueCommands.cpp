@@ -1,0 +1,82 @@
+#include "app/CatalogueCommands.h"
+
+#include "catalogue/CatalogueFile.h"
+#include "catalogue/CatalogueStore.h"
+#include "platform/Ui.h"
+#include "views/TSymbolWindow.h"
+
+CatalogueCommands::CatalogueCommands(Ui& ui, CatalogueStore& store, TSymbolWindow& view)
+    : ui(ui)
+    , store(store)
+    , view(view)
+    , editor(ui, &view, store.catalogue(),
+             {[this] { SaveCations(); }, [this] { SaveAnions(); }, [this] { SaveBoth(); },
+              [this] { this->view.catalogueChanged(); }})
+{
+}
+
+void CatalogueCommands::LoadIons()
+{
+    reportLoad(store.loadCations());
+    reportLoad(store.loadAnions());
+    view.catalogueChanged();
+}
+
+void CatalogueCommands::reportLoad(const ListLoad& load)
+{
+    if (!load.opened) {
+        ui.messageBox(&view, std::string("Cannot open ") + load.fileName, "Information",
+                      MessageIcon::Exclamation);
+    } else if (load.damaged()) {
+        ui.messageBox(&view,
+                      catalogue_file::damagedMessage(load.fileName, load.entries, load.promised),
+                      "Information", MessageIcon::Exclamation);
+    }
+}
+
+void CatalogueCommands::reportSave(const char* fileName, SaveResult result)
+{
+    if (result == SaveResult::Failed) {
+        ui.messageBox(&view, std::string("File ") + fileName + " cannot be found!", "Warning",
+                      MessageIcon::Exclamation);
+    } else if (result == SaveResult::ChangedElsewhere) {
+        ui.messageBox(&view,
+                      std::string(fileName) +
+                          " was changed by another program. Your change was not saved; the "
+                          "list has been read again.",
+                      "Warning", MessageIcon::Exclamation);
+    }
+}
+
+SaveResult CatalogueCommands::SaveCations()
+{
+    const SaveResult result = store.saveCations();
+    reportSave(catalogue_file::cationFileName, result);
+    // The other program's entries are taken in and this edit is dropped.
+    if (result == SaveResult::ChangedElsewhere) {
+        reportLoad(store.loadCations());
+        view.catalogueChanged();
+    }
+    return result;
+}
+
+SaveResult CatalogueCommands::SaveAnions()
+{
+    const SaveResult result = store.saveAnions();
+    reportSave(catalogue_file::anionFileName, result);
+    if (result == SaveResult::ChangedElsewhere) {
+        reportLoad(store.loadAnions());
+        view.catalogueChanged();
+    }
+    return result;
+}
+
+BothSaved CatalogueCommands::SaveBoth()
+{
+    const BothSaved result = store.saveBoth();
+    reportSave(catalogue_file::cationFileName, result.cations);
+    reportSave(catalogue_file::anionFileName, result.anions);
+    if (result.refused())
+        LoadIons();
+    return result;
+}
