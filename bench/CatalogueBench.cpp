@@ -1,11 +1,11 @@
 // Speed of the catalogue with 100 000 entries: loading and saving a file (target: under
 // 50 ms each) and painting one screen of the catalogue view (target: under 2 ms).
+#include "catalogue/CatalogueDrawing.h"
 #include "catalogue/CatalogueEditor.h"
 #include "catalogue/CatalogueFile.h"
+#include "gui/QPainterSurface.h"
 #include "platform/Random.h"
 #include "platform/Ui.h"
-#include "platform/QPainterSurface.h"
-#include "views/CatalogueDrawing.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // A keystroke in the practice view, handled and painted (target: under 1 ms of work).
-#include "platform/QPainterSurface.h"
+#include "gui/QPainterSurface.h"
 #include "platform/Random.h"
 #include "practice/PracticeSession.h"
 

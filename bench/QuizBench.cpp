@@ -1,6 +1,6 @@
 // Quizzes at scale: generating one from 30 000 cations and 30 000 anions (target: under
 // 100 ms) and painting one screen of a 90 000-line quiz (target: under 2 ms).
-#include "platform/QPainterSurface.h"
+#include "gui/QPainterSurface.h"
 #include "platform/Random.h"
 #include "quiz/QuizDrawing.h"
 #include "quiz/QuizGeneration.h"

@@ -1,15 +1,15 @@
 #include "app/TFrame.h"
 
 #include "compound/IonRange.h"
-#include "platform/DialogTemplate.h"
 #include "platform/TransferRecord.h"
 #include "platform/Ui.h"
-#include "practice/TPracticeWindow.h"
 #include "quiz/QuizHeading.h"
-#include "quiz/TQuizWindow.h"
 #include "resources/CommandIds.h"
+#include "resources/DialogTemplates.h"
 #include "resources/Menus.h"
 #include "resources/StringTable.h"
+#include "views/TPracticeWindow.h"
+#include "views/TQuizWindow.h"
 #include "views/TSymbolWindow.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "gui/QtUi.h"
 #include "platform/Clock.h"
-#include "platform/QtUi.h"
 #include "platform/Random.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "catalogue/CatalogueEditor.h"
 
 #include "platform/DecimalText.h"
-#include "platform/DialogTemplate.h"
 #include "platform/Ui.h"
+#include "resources/DialogTemplates.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "compound/IonRange.h"
 
 #include "platform/DecimalText.h"
-#include "platform/DialogTemplate.h"
 #include "platform/TransferRecord.h"
 #include "platform/Ui.h"
+#include "resources/DialogTemplates.h"
 
 std::optional<IonRange> askIonRange(Ui& ui, QObject* owner, const IonCatalogue& catalogue)
 {

@@ -1,4 +1,4 @@
-#include "platform/DialogTemplate.h"
+#include "resources/DialogTemplates.h"
 
 #include <stdexcept>
 

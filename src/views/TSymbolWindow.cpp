@@ -1,7 +1,7 @@
 #include "views/TSymbolWindow.h"
 
-#include "views/CatalogueDrawing.h"
-#include "views/ListPrintout.h"
+#include "catalogue/CatalogueDrawing.h"
+#include "catalogue/ListPrintout.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "catalogue/IonCatalogue.h"
+#include "gui/Printer.h"
 #include "platform/CommandTable.h"
-#include "print/Printer.h"
 
-#include "platform/ScrolledView.h"
+#include "gui/ScrolledView.h"
 
 class Ui;
 

@@ -1,12 +1,12 @@
 #include "app/TFrame.h"
 
 #include "platform/Random.h"
-#include "practice/TPracticeWindow.h"
-#include "quiz/TQuizWindow.h"
 #include "resources/CommandIds.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
+#include "views/TPracticeWindow.h"
+#include "views/TQuizWindow.h"
 #include "views/TSymbolWindow.h"
 
 #include <QMenu>

@@ -3,12 +3,12 @@
 // from the editor: the same dialogs shown with the same contents, the same warnings, the same
 // file bytes and the same drawing. VALKORA_MODEL_SEED replays another run.
 
+#include "catalogue/CatalogueDrawing.h"
 #include "support/Bytes.h"
 #include "support/CatalogueSide.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
-#include "views/CatalogueDrawing.h"
 
 #include <QFileInfo>
 

@@ -5,19 +5,19 @@
 #include "app/TFrame.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "catalogue/ListPrintout.h"
+#include "gui/Printer.h"
 #include "platform/Random.h"
-#include "practice/TPracticeWindow.h"
 #include "print/PdfCheck.h"
-#include "print/Printer.h"
 #include "quiz/QuizFile.h"
-#include "quiz/TQuizWindow.h"
 #include "resources/CommandIds.h"
 #include "support/CatalogueFiles.h"
 #include "support/CatalogueSide.h"
 #include "support/FixedClock.h"
 #include "support/PdfPages.h"
 #include "support/ScriptedUi.h"
-#include "views/ListPrintout.h"
+#include "views/TPracticeWindow.h"
+#include "views/TQuizWindow.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // or edited, and the bytes that come back to the file.
 #include "app/TFrame.h"
 
+#include "gui/TemplateDialog.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Random.h"
-#include "platform/TemplateDialog.h"
 #include "resources/CommandIds.h"
 #include "support/CatalogueFiles.h"
 #include "support/FixedClock.h"

@@ -4,12 +4,12 @@
 
 #include "catalogue/CatalogueFile.h"
 #include "platform/Random.h"
-#include "practice/TPracticeWindow.h"
 #include "resources/CommandIds.h"
 #include "support/CatalogueFiles.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
+#include "views/TPracticeWindow.h"
 #include "views/TSymbolWindow.h"
 
 #include <gtest/gtest.h>

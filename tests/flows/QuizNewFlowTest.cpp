@@ -2,9 +2,9 @@
 // leaves behind, and fresh lists for every quiz.
 #include "support/QuizShell.h"
 
-#include "practice/TPracticeWindow.h"
 #include "resources/CommandIds.h"
 #include "support/Bytes.h"
+#include "views/TPracticeWindow.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "quiz/MyQuizPrintout.h"
 
+#include "gui/Printer.h"
 #include "platform/Random.h"
-#include "print/Printer.h"
 #include "quiz/QuizDrawing.h"
 #include "quiz/QuizGeneration.h"
 #include "support/PdfPages.h"

@@ -4,12 +4,12 @@
 #include "compound/CompoundRules.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Random.h"
-#include "quiz/TQuizWindow.h"
 #include "resources/CommandIds.h"
 #include "support/CatalogueFiles.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
+#include "views/TQuizWindow.h"
 #include "views/TSymbolWindow.h"
 
 #include <QDir>

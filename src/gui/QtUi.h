@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/HelpViewer.h"
+#include "gui/HelpViewer.h"
 #include "platform/Ui.h"
 
 #include <QPointer>

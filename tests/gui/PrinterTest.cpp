@@ -1,4 +1,4 @@
-#include "print/Printer.h"
+#include "gui/Printer.h"
 
 #include "print/PdfCheck.h"
 #include "print/Printout.h"

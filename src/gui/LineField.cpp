@@ -1,6 +1,6 @@
-#include "platform/LineField.h"
+#include "gui/LineField.h"
 
-#include "platform/FieldText.h"
+#include "gui/FieldText.h"
 
 #include <QFontMetricsF>
 #include <QStyle>

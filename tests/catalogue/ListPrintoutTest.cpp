@@ -1,12 +1,12 @@
-#include "views/ListPrintout.h"
+#include "catalogue/ListPrintout.h"
 
+#include "catalogue/CatalogueDrawing.h"
 #include "support/CatalogueFiles.h"
 #include "support/CatalogueSide.h"
 #include "support/PdfPages.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
-#include "views/CatalogueDrawing.h"
 #include "views/TSymbolWindow.h"
 
 #include <QScrollBar>

@@ -1,8 +1,8 @@
-#include "platform/QtUi.h"
+#include "gui/QtUi.h"
 
+#include "gui/PrintingDialog.h"
+#include "gui/TemplateDialog.h"
 #include "platform/Latin1.h"
-#include "platform/TemplateDialog.h"
-#include "print/PrintingDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>

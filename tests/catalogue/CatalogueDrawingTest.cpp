@@ -1,4 +1,4 @@
-#include "views/CatalogueDrawing.h"
+#include "catalogue/CatalogueDrawing.h"
 
 #include "support/RecordingSurface.h"
 

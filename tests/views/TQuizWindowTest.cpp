@@ -1,4 +1,4 @@
-#include "quiz/TQuizWindow.h"
+#include "views/TQuizWindow.h"
 
 #include "resources/CommandIds.h"
 #include "support/Bytes.h"

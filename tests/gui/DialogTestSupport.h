@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/DialogTemplate.h"
-#include "platform/TemplateDialog.h"
+#include "gui/TemplateDialog.h"
 #include "platform/TransferRecord.h"
+#include "resources/DialogTemplates.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

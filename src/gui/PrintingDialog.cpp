@@ -1,4 +1,4 @@
-#include "print/PrintingDialog.h"
+#include "gui/PrintingDialog.h"
 
 #include "platform/Latin1.h"
 

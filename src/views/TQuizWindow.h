@@ -1,11 +1,11 @@
 #pragma once
 
 #include "compound/IonRange.h"
+#include "gui/Printer.h"
 #include "platform/Ui.h"
-#include "print/Printer.h"
 #include "quiz/TSentence.h"
 
-#include "platform/ScrolledView.h"
+#include "gui/ScrolledView.h"
 
 class Clock;
 class Random;

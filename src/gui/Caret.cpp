@@ -1,4 +1,4 @@
-#include "platform/Caret.h"
+#include "gui/Caret.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "practice/TPracticeWindow.h"
+#include "views/TPracticeWindow.h"
 
 #include "platform/Random.h"
 #include "support/FixedClock.h"

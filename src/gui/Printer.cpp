@@ -1,7 +1,7 @@
-#include "print/Printer.h"
+#include "gui/Printer.h"
 
+#include "gui/QPainterSurface.h"
 #include "platform/Latin1.h"
-#include "platform/QPainterSurface.h"
 #include "platform/Ui.h"
 #include "print/PdfCheck.h"
 #include "print/Printout.h"

@@ -1,6 +1,6 @@
-#include "platform/QtUi.h"
+#include "gui/QtUi.h"
 
-#include "platform/Caret.h"
+#include "gui/Caret.h"
 
 #include <QApplication>
 #include <QLabel>

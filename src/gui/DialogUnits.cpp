@@ -1,4 +1,4 @@
-#include "platform/DialogUnits.h"
+#include "gui/DialogUnits.h"
 
 #include <QFontMetrics>
 

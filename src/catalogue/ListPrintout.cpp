@@ -1,6 +1,6 @@
-#include "views/ListPrintout.h"
+#include "catalogue/ListPrintout.h"
 
-#include "views/CatalogueDrawing.h"
+#include "catalogue/CatalogueDrawing.h"
 
 ListPrintout::ListPrintout(const IonCatalogue& catalogue)
     : LinePrintout("List")

@@ -1,11 +1,11 @@
-#include "practice/TPracticeWindow.h"
+#include "views/TPracticeWindow.h"
 
+#include "gui/QPainterSurface.h"
 #include "platform/Clock.h"
-#include "platform/DialogTemplate.h"
-#include "platform/QPainterSurface.h"
 #include "platform/Ui.h"
 #include "practice/MyPrintout.h"
 #include "resources/CommandIds.h"
+#include "resources/DialogTemplates.h"
 
 #include <QKeyEvent>
 #include <QPainter>

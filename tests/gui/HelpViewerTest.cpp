@@ -1,4 +1,4 @@
-#include "platform/HelpViewer.h"
+#include "gui/HelpViewer.h"
 
 #include <QApplication>
 #include <QPushButton>

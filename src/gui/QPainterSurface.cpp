@@ -1,4 +1,4 @@
-#include "platform/QPainterSurface.h"
+#include "gui/QPainterSurface.h"
 
 #include "platform/Latin1.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/Caret.h"
+#include "gui/Caret.h"
+#include "gui/Printer.h"
 #include "platform/CommandTable.h"
 #include "platform/TransferRecord.h"
 #include "practice/PracticeSession.h"
-#include "print/Printer.h"
 
 #include <QFont>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "platform/MultiLineField.h"
+#include "gui/MultiLineField.h"
 
-#include "platform/FieldText.h"
+#include "gui/FieldText.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

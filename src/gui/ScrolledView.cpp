@@ -1,6 +1,6 @@
-#include "platform/ScrolledView.h"
+#include "gui/ScrolledView.h"
 
-#include "platform/QPainterSurface.h"
+#include "gui/QPainterSurface.h"
 
 #include <QPaintEvent>
 #include <QPainter>

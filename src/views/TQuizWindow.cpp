@@ -1,4 +1,4 @@
-#include "quiz/TQuizWindow.h"
+#include "views/TQuizWindow.h"
 
 #include "platform/Clock.h"
 #include "platform/Random.h"

@@ -1,9 +1,9 @@
-#include "platform/TemplateDialog.h"
+#include "gui/TemplateDialog.h"
 
-#include "platform/DialogUnits.h"
+#include "gui/DialogUnits.h"
+#include "gui/LineField.h"
+#include "gui/MultiLineField.h"
 #include "platform/Latin1.h"
-#include "platform/LineField.h"
-#include "platform/MultiLineField.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
