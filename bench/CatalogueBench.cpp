@@ -64,7 +64,7 @@ void PaintCatalogueScreen(benchmark::State& state)
         screen.fill(Qt::white);
         QPainter painter(&screen);
         QPainterSurface surface(painter);
-        const int h = surface.textHeight("X");
+        const int h = surface.textHeight();
         const int shift = 2 * h * entries;
         catalogue_drawing::draw(surface, catalogue,
                                 catalogue_drawing::linesBetween(catalogue, h, shift, shift + 768),

@@ -68,8 +68,7 @@ Lines linesBetween(const IonCatalogue& catalogue, int lineHeight, int top_, int 
 
 void draw(TextSurface& surface, const IonCatalogue& catalogue, Lines lines, int shift)
 {
-    const std::string oneX = "X";
-    const int h = surface.textHeight(oneX);
+    const int h = surface.textHeight();
     const int drop = h / 3;
     const int symbolColumn = 10 + surface.textWidth(std::string(25, 'X'));
     const Columns columns{symbolColumn, symbolColumn + surface.textWidth(std::string(10, 'X')),

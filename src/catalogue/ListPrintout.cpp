@@ -11,7 +11,7 @@ ListPrintout::ListPrintout(const IonCatalogue& catalogue)
 void ListPrintout::takeSurface(TextSurface& surface, int pageWidth, int pageHeight)
 {
     Printout::takeSurface(surface, pageWidth, pageHeight);
-    const int h = surface.textHeight("X");
+    const int h = surface.textHeight();
     pitch = 2 * h;
     // Every line reaches one subscript drop below its text.
     const int depth = h + h / 3;

@@ -29,7 +29,7 @@ public:
     void setTextColour(Rgb) override {}
     void drawText(int, int, const std::string&) override {}
     int textWidth(const std::string& text) override { return metrics.horizontalAdvance(fromLatin1Bytes(text)); }
-    int textHeight(const std::string&) override { return metrics.height(); }
+    int textHeight() override { return metrics.height(); }
 
 private:
     QFontMetrics metrics;

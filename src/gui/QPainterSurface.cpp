@@ -25,7 +25,7 @@ int QPainterSurface::textWidth(const std::string& text)
     return metrics.horizontalAdvance(fromLatin1Bytes(text));
 }
 
-int QPainterSurface::textHeight(const std::string&)
+int QPainterSurface::textHeight()
 {
     return metrics.height();
 }

@@ -16,7 +16,7 @@ public:
     void setTextColour(Rgb colour) override;
     void drawText(int x, int y, const std::string& text) override;
     int textWidth(const std::string& text) override;
-    int textHeight(const std::string& text) override;
+    int textHeight() override;
 
 private:
     QPainter& painter;

@@ -25,7 +25,7 @@ public:
     virtual void setTextColour(Rgb colour) = 0;
     virtual void drawText(int x, int y, const std::string& text) = 0;
     virtual int textWidth(const std::string& text) = 0;
-    // The line height of the current font on this device (ascent plus descent), the same
-    // for every text.
-    virtual int textHeight(const std::string& text) = 0;
+    // The height of a line of text in the current font on this device, ascent plus descent:
+    // the same for every text.
+    virtual int textHeight() = 0;
 };

@@ -15,7 +15,7 @@ void MyPrintout::printPage(int, TextSurface& surface)
     const std::string heading =
         "Symbols and Charges Practice Results for: " + firstName + " " + lastName;
     surface.drawText(10, 10, heading);
-    const int h = surface.textHeight(heading);
+    const int h = surface.textHeight();
     surface.drawText(10, 10 + 2 * h,
                      "Number tried " + std::to_string(correct) + " out of " + std::to_string(tried));
 }

@@ -143,7 +143,7 @@ CaretPlace paintPractice(TextSurface& surface, const PracticeSession& s)
         text(20, 220, s.typedAnswer());
     else
         drawFormulaText(surface, 20, 220, s.typedAnswer(), formulaDrop);
-    const CaretPlace caret{20 + surface.textWidth(s.typedAnswer()), 220 + surface.textHeight("X")};
+    const CaretPlace caret{20 + surface.textWidth(s.typedAnswer()), 220 + surface.textHeight()};
 
     text(20, 300, "Number correct: " + std::to_string(s.correctCount()) + "  out of: " +
                       std::to_string(s.triedCount()));

@@ -27,7 +27,7 @@ MyQuizPrintout::MyQuizPrintout(const SentenceList& quiz)
 void MyQuizPrintout::takeSurface(TextSurface& surface, int pageWidth, int pageHeight)
 {
     Printout::takeSurface(surface, pageWidth, pageHeight);
-    lineHeight = std::max(1, surface.textHeight("X"));
+    lineHeight = std::max(1, surface.textHeight());
     const int drop = lineHeight / 3;
     const int count = static_cast<int>(std::min<std::size_t>(quiz.size(), INT32_MAX));
     const auto sentence = [this](int line) -> const TSentence& {

@@ -40,7 +40,7 @@ Lines linesBetween(const SentenceList& quiz, int lineHeight, int top, int bottom
 
 void draw(TextSurface& surface, const SentenceList& quiz, Lines lines, int shift)
 {
-    const int h = surface.textHeight("X");
+    const int h = surface.textHeight();
     const int drop = h / 3;
     int number = numberAtLine(quiz, lines.first);
     for (int k = lines.first; k < lines.end; ++k) {

@@ -102,7 +102,7 @@ int TQuizWindow::drawingHeight(int lineHeight) const
 void TQuizWindow::drawBetween(TextSurface& surface, int top, int bottom, int shift)
 {
     quiz_drawing::draw(surface, quiz,
-                       quiz_drawing::linesBetween(quiz, surface.textHeight("X"), top, bottom), shift);
+                       quiz_drawing::linesBetween(quiz, surface.textHeight(), top, bottom), shift);
 }
 
 void TQuizWindow::keyPressEvent(QKeyEvent* event)

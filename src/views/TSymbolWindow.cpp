@@ -33,7 +33,7 @@ int TSymbolWindow::drawingHeight(int lineHeight) const
 void TSymbolWindow::drawBetween(TextSurface& surface, int top, int bottom, int shift)
 {
     catalogue_drawing::draw(
-        surface, ions, catalogue_drawing::linesBetween(ions, surface.textHeight("X"), top, bottom),
+        surface, ions, catalogue_drawing::linesBetween(ions, surface.textHeight(), top, bottom),
         shift);
 }
 

@@ -29,7 +29,7 @@ public:
     void setTextColour(Rgb colour) override { current = colour; }
     void drawText(int x, int y, const std::string& text) override;
     int textWidth(const std::string& text) override;
-    int textHeight(const std::string&) override { return lineHeight; }
+    int textHeight() override { return lineHeight; }
 
     const std::vector<Text>& texts() const { return drawn; }
     // The first drawn text equal to this one; fails the test when there is none.
