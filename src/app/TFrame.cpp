@@ -69,7 +69,7 @@ TFrame::TFrame(Ui& ui, Clock& clock, Random& random, QWidget* parent)
     resize(640, 520);
 
     // The program starts in catalogue mode.
-    switchView(nullptr, "MENU_1", symbolWindow);
+    switchView("MENU_1", symbolWindow);
 }
 
 TFrame::~TFrame()
@@ -78,7 +78,7 @@ TFrame::~TFrame()
     delete stack;
 }
 
-void TFrame::switchView(QWidget*, const std::string& menuName, QWidget* show)
+void TFrame::switchView(const std::string& menuName, QWidget* show)
 {
     // The client area is a stack, so showing one view hides whichever was shown before.
     assignMenu(menuName);
@@ -205,15 +205,15 @@ void TFrame::MakeQuiz()
     if (!range)
         return;
     quizWindow->takeWorkingLists(catalogue, *range);
-    switchView(symbolWindow, "MENU_4", quizWindow);
-    quizWindow->CreateQuiz(*range);
+    switchView("MENU_4", quizWindow);
+    quizWindow->CreateQuiz();
 }
 
 void TFrame::OpenQuiz()
 {
     if (!quizWindow->OpenQuiz())
         return;
-    switchView(symbolWindow, "MENU_4", quizWindow);
+    switchView("MENU_4", quizWindow);
 }
 
 void TFrame::StartPractice()
@@ -225,14 +225,14 @@ void TFrame::StartPractice()
     if (!range)
         return;
     practiceWindow->takeWorkingLists(catalogue, *range);
-    switchView(symbolWindow, "MENU_2", practiceWindow);
+    switchView("MENU_2", practiceWindow);
     practiceWindow->startPractice(*range);
 }
 
 void TFrame::QuitPractice()
 {
     practiceWindow->endPractice();
-    switchView(practiceWindow, "MENU_1", symbolWindow);
+    switchView("MENU_1", symbolWindow);
 }
 
 void TFrame::PrintQuiz()
@@ -250,7 +250,7 @@ void TFrame::LeaveQuizView()
 {
     quizWindow->LeaveQuiz();
     setWindowTitle(QString::fromLatin1(caption));
-    switchView(quizWindow, "MENU_1", symbolWindow);
+    switchView("MENU_1", symbolWindow);
 }
 
 void TFrame::HelpIndex()

@@ -37,9 +37,9 @@ public:
     TPracticeWindow& practiceView() const { return *practiceWindow; }
     TQuizWindow& quizView() const { return *quizWindow; }
 
-    // The view switch of every mode change: leave one view, put up a menu, make another view
-    // the client.
-    void switchView(QWidget* leave, const std::string& menuName, QWidget* show);
+    // The view switch of every mode change: put up a menu and make a view the client, which
+    // hides the view that was shown.
+    void switchView(const std::string& menuName, QWidget* show);
     Mode mode() const;
     const std::string& menuName() const { return currentMenu; }
     QWidget* client() const;

@@ -27,7 +27,7 @@ void TQuizWindow::takeWorkingLists(const IonCatalogue& catalogue, IonRange range
     buildWorkingLists(catalogue, range, lists);
 }
 
-void TQuizWindow::CreateQuiz(IonRange)
+void TQuizWindow::CreateQuiz()
 {
     quiz.clear();
     const std::optional<QByteArray> heading =

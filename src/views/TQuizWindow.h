@@ -30,7 +30,7 @@ public:
     const FileChoice& quizFileChoice() const { return fileChoice; }
 
     // A new quiz from the heading file and the working lists, drawn at once.
-    void CreateQuiz(IonRange range);
+    void CreateQuiz();
     // The open dialog, then the chosen file read; false when no file was chosen.
     bool OpenQuiz();
     void ReadQuizFile(const std::string& name);

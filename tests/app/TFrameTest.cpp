@@ -54,13 +54,13 @@ protected:
     {
         switch (mode) {
         case TFrame::Mode::Catalogue:
-            frame.switchView(frame.client(), "MENU_1", &frame.catalogueView());
+            frame.switchView("MENU_1", &frame.catalogueView());
             break;
         case TFrame::Mode::Practice:
-            frame.switchView(&frame.catalogueView(), "MENU_2", &frame.practiceView());
+            frame.switchView("MENU_2", &frame.practiceView());
             break;
         case TFrame::Mode::QuizPreview:
-            frame.switchView(&frame.catalogueView(), "MENU_4", &frame.quizView());
+            frame.switchView("MENU_4", &frame.quizView());
             break;
         }
         ASSERT_EQ(frame.mode(), mode);
@@ -120,7 +120,7 @@ TEST_F(FrameTest, EachModeShowsItsMenuAndOnlyItsView)
     EXPECT_FALSE(frame.practiceView().isVisible());
 
     // No mode puts it up, but the resource is there.
-    frame.switchView(&frame.quizView(), "MENU_3", &frame.quizView());
+    frame.switchView("MENU_3", &frame.quizView());
     EXPECT_EQ(menu(), with({"&Quiz/&Return=601", "&Quiz/E&xit Program Alt-x=24340"}, helpMenu));
 }
 
