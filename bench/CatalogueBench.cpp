@@ -86,7 +86,7 @@ public:
     {
         return MessageAnswer::Ok;
     }
-    int runDialog(QObject*, const DialogTemplate&, TransferRecord&) override { return dialogCancel; }
+    int runDialog(QObject*, const DialogTemplate&, DialogValues&) override { return dialogCancel; }
     bool openFileDialog(QObject*, FileChoice&) override { return false; }
     bool saveFileDialog(QObject*, FileChoice&) override { return false; }
     bool printDialog(QObject*, QPrinter&, int, int) override { return false; }

@@ -1,11 +1,10 @@
 #include "app/TFrame.h"
 
 #include "compound/IonRange.h"
-#include "platform/TransferRecord.h"
 #include "platform/Ui.h"
 #include "quiz/QuizHeading.h"
 #include "resources/CommandIds.h"
-#include "resources/DialogTemplates.h"
+#include "resources/DialogRecords.h"
 #include "resources/Menus.h"
 #include "resources/StringTable.h"
 #include "views/TPracticeWindow.h"
@@ -184,11 +183,12 @@ void TFrame::NewQuiz()
         return;
     }
     quizHeading = quiz_heading::forEditing(*file);
-    TransferRecord record{TransferRecord::textField(int(quiz_heading::maxLength) + 1)};
-    record.setText(0, quizHeading);
-    if (ui.runDialog(this, dialogTemplate("EDITHEADING"), record) != dialogOk)
+    static_assert(fieldWidth(&HeadingEntry::heading) == int(quiz_heading::maxLength) + 1,
+                  "the heading field holds the whole heading and no more");
+    HeadingEntry entry = fittedToDialog(HeadingEntry{quizHeading});
+    if (runDialog<DialogId::EditHeading>(ui, this, entry) != dialogOk)
         return;
-    quizHeading = record.text(0);
+    quizHeading = entry.heading;
     if (!quiz_heading::save(headingFile, quizHeading)) {
         unableToOpen();
         return;

@@ -2,7 +2,6 @@
 
 #include "platform/DecimalText.h"
 #include "platform/Ui.h"
-#include "resources/DialogTemplates.h"
 
 #include <algorithm>
 
@@ -34,16 +33,16 @@ void TrimTrailingBlanks(std::string& text)
     text.resize(end);
 }
 
-EntryCheck checkEntry(const TransferRecord& ion, const EntryMessages& messages)
+EntryCheck checkEntry(const IonEntry& ion, const EntryMessages& messages)
 {
     // Only the first character of each text is looked at.
-    if (emptyOrBlankFirst(ion.text(0)))
+    if (emptyOrBlankFirst(ion.name))
         return {messages.name};
-    if (emptyOrBlankFirst(ion.text(1)))
+    if (emptyOrBlankFirst(ion.symbol))
         return {messages.symbol};
-    if (emptyOrBlankFirst(ion.text(2)))
+    if (emptyOrBlankFirst(ion.charge))
         return {messages.charge};
-    const std::int32_t charge = readDecimal(ion.text(2));
+    const std::int32_t charge = readDecimal(ion.charge);
     if (charge < 1 || charge > 4)
         return {messages.range};
     return {std::nullopt, charge};
@@ -54,21 +53,14 @@ CatalogueEditor::CatalogueEditor(Ui& ui, QObject* owner, IonCatalogue& catalogue
     , owner(owner)
     , catalogue(catalogue)
     , hooks(std::move(hooks))
-    , choice{TransferRecord::choiceField(), TransferRecord::choiceField()}
-    , number{TransferRecord::textField(6), TransferRecord::choiceField(),
-             TransferRecord::choiceField()}
-    , ion{TransferRecord::textField(20), TransferRecord::textField(15), TransferRecord::textField(6)}
 {
-    // Both choices start at Cation.
-    choice.setChoice(0, 1);
-    number.setChoice(1, 1);
 }
 
 void CatalogueEditor::AddIon()
 {
-    if (ui.runDialog(owner, dialogTemplate("FIRSTDIALOG"), choice) != dialogOk)
+    if (runDialog<DialogId::FirstDialog>(ui, owner, choice) != dialogOk)
         return;
-    if (choice.choice(0) == 1)
+    if (choice.cation == 1)
         AddCation();
     else
         AddAnion();
@@ -84,11 +76,11 @@ void CatalogueEditor::AddAnion()
     addEntry(Side::Anion);
 }
 
-std::optional<std::int32_t> CatalogueEditor::askEntry(const char* dialog,
+std::optional<std::int32_t> CatalogueEditor::askEntry(IonDialog dialog,
                                                       const EntryMessages& messages)
 {
     for (;;) {
-        if (ui.runDialog(owner, dialogTemplate(dialog), ion) != dialogOk)
+        if (dialog(ui, owner, ion) != dialogOk)
             return std::nullopt;
         // The warning comes after the dialog has closed; the dialog then opens anew with
         // what was typed.
@@ -101,14 +93,15 @@ std::optional<std::int32_t> CatalogueEditor::askEntry(const char* dialog,
 
 void CatalogueEditor::addEntry(Side side)
 {
-    ion.clear();
+    ion = {};
     const bool cation = side == Side::Cation;
     const std::optional<std::int32_t> charge =
-        askEntry(cation ? "ADDCAT" : "ADDAN", cation ? addCation : addAnion);
+        askEntry(cation ? &runDialog<DialogId::AddCat> : &runDialog<DialogId::AddAn>,
+                 cation ? addCation : addAnion);
     if (!charge)
         return;
-    std::string name = ion.text(0);
-    std::string symbol = ion.text(1);
+    std::string name = ion.name;
+    std::string symbol = ion.symbol;
     TrimTrailingBlanks(name);
     TrimTrailingBlanks(symbol);
     (cation ? catalogue.cations : catalogue.anions).append(TIon(name, symbol, *charge));
@@ -117,12 +110,12 @@ void CatalogueEditor::addEntry(Side side)
 
 std::optional<std::pair<CatalogueEditor::Side, std::uint32_t>> CatalogueEditor::askNumber()
 {
-    number.setText(0, "");
+    number.number.clear();
     for (;;) {
-        if (ui.runDialog(owner, dialogTemplate("NUMBERDLG"), number) != dialogOk)
+        if (runDialog<DialogId::NumberDlg>(ui, owner, number) != dialogOk)
             return std::nullopt;
-        const std::int32_t typed = readDecimal(number.text(0));
-        const bool cation = number.choice(1) == 1;
+        const std::int32_t typed = readDecimal(number.number);
+        const bool cation = number.cation == 1;
         const IonList& list = cation ? catalogue.cations : catalogue.anions;
         if (typed >= 1 && static_cast<std::uint32_t>(typed) <= list.count())
             return std::pair{cation ? Side::Cation : Side::Anion, static_cast<std::uint32_t>(typed)};
@@ -144,15 +137,14 @@ void CatalogueEditor::changeEntry(Side side, std::uint32_t n)
     const bool cation = side == Side::Cation;
     TIon& entry = (cation ? catalogue.cations : catalogue.anions).at(n - 1);
     // An entry from a damaged file may hold more than the fields take: they get what fits.
-    ion.setText(0, entry.name);
-    ion.setText(1, entry.symbol);
-    ion.setText(2, std::to_string(entry.charge));
+    ion = fittedToDialog(IonEntry{entry.name, entry.symbol, std::to_string(entry.charge)});
     const std::optional<std::int32_t> charge =
-        askEntry(cation ? "CHANGECAT" : "CHANGEAN", cation ? addCation : changeAnion);
+        askEntry(cation ? &runDialog<DialogId::ChangeCat> : &runDialog<DialogId::ChangeAn>,
+                 cation ? addCation : changeAnion);
     if (!charge)
         return;
-    std::string name = ion.text(0);
-    std::string symbol = ion.text(1);
+    std::string name = ion.name;
+    std::string symbol = ion.symbol;
     TrimTrailingBlanks(name);
     TrimTrailingBlanks(symbol);
     entry = TIon(name, symbol, *charge);

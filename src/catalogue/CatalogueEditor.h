@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/IonCatalogue.h"
-#include "platform/TransferRecord.h"
+#include "resources/DialogRecords.h"
 
 #include <cstdint>
 #include <functional>
@@ -22,15 +22,15 @@ struct EntryMessages {
     const char* range;
 };
 
-// The first rule an ion dialog's record breaks, as its message; or the accepted charge.
+// The first rule an ion dialog's entry breaks, as its message; or the accepted charge.
 struct EntryCheck {
     std::optional<std::string> problem;
     std::int32_t charge = 0;
 };
-EntryCheck checkEntry(const TransferRecord& ion, const EntryMessages& messages);
+EntryCheck checkEntry(const IonEntry& ion, const EntryMessages& messages);
 
 // The Add, Change, Delete and Sort commands of the List menu: their dialogs, checks and
-// warnings, the edit of the lists and the save of the edited list's file. The transfer
+// warnings, the edit of the lists and the save of the edited list's file. The dialogs'
 // records keep their contents from one command to the next.
 class CatalogueEditor {
 public:
@@ -59,18 +59,17 @@ private:
     // NUMBERDLG until a number of the chosen list is given; the chosen side and 1-based
     // number, or nothing when cancelled.
     std::optional<std::pair<Side, std::uint32_t>> askNumber();
-    // Runs an ion dialog until its record passes the check; the accepted charge.
-    std::optional<std::int32_t> askEntry(const char* dialog, const EntryMessages& messages);
+    using IonDialog = int (*)(Ui&, QObject*, IonEntry&);
+    // Runs an ion dialog until its entry passes the check; the accepted charge.
+    std::optional<std::int32_t> askEntry(IonDialog dialog, const EntryMessages& messages);
     void saved(Side side);
 
     Ui& ui;
     QObject* owner;
     IonCatalogue& catalogue;
     Hooks hooks;
-    // FIRSTDIALOG: cation choice, anion choice.
-    TransferRecord choice;
-    // NUMBERDLG: number text, cation choice, anion choice.
-    TransferRecord number;
-    // ADDCAT, ADDAN, CHANGECAT, CHANGEAN: name, symbol, charge.
-    TransferRecord ion;
+    // Both choices start at Cation.
+    AddChoice choice{.cation = 1, .anion = 0};
+    NumberEntry number{.number = {}, .cation = 1, .anion = 0};
+    IonEntry ion;
 };

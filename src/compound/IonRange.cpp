@@ -1,20 +1,19 @@
 #include "compound/IonRange.h"
 
 #include "platform/DecimalText.h"
-#include "platform/TransferRecord.h"
 #include "platform/Ui.h"
-#include "resources/DialogTemplates.h"
+#include "resources/DialogRecords.h"
 
 std::optional<IonRange> askIonRange(Ui& ui, QObject* owner, const IonCatalogue& catalogue)
 {
-    // HighestTransfer: the two numbers as typed. Cleared once; a refused range is shown again.
-    TransferRecord typed{TransferRecord::textField(20), TransferRecord::textField(20)};
+    // The two numbers as typed. Cleared once; a refused range is shown again.
+    RangeEntry typed;
     for (;;) {
-        if (ui.runDialog(owner, dialogTemplate("HIGHEST"), typed) != dialogOk)
+        if (runDialog<DialogId::Highest>(ui, owner, typed) != dialogOk)
             return std::nullopt;
         // Compared unsigned, so a negative number becomes a very large one and is refused.
-        const auto n = static_cast<std::uint32_t>(readDecimal(typed.text(0)));
-        const auto m = static_cast<std::uint32_t>(readDecimal(typed.text(1)));
+        const auto n = static_cast<std::uint32_t>(readDecimal(typed.highestCation));
+        const auto m = static_cast<std::uint32_t>(readDecimal(typed.highestAnion));
         if (n >= 1 && m >= 1 && n <= catalogue.cations.count() && m <= catalogue.anions.count())
             return IonRange{n, m};
         ui.messageBox(owner, "Make sure your values are within the range of cations and anions listed!!",

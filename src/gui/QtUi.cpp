@@ -59,10 +59,10 @@ MessageAnswer QtUi::messageBox(QObject* owner, const std::string& text, const st
     }
 }
 
-int QtUi::runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record)
+int QtUi::runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values)
 {
     closeSplash();
-    TemplateDialog window(dialog, record, parentFor(owner));
+    TemplateDialog window(dialog, values, parentFor(owner));
     return window.execute();
 }
 

@@ -13,7 +13,7 @@ class QtUi final : public Ui {
 public:
     MessageAnswer messageBox(QObject* owner, const std::string& text, const std::string& caption,
                              MessageIcon icon, MessageButtons buttons) override;
-    int runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record) override;
+    int runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values) override;
     bool openFileDialog(QObject* owner, FileChoice& choice) override;
     bool saveFileDialog(QObject* owner, FileChoice& choice) override;
     bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) override;

@@ -19,6 +19,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -35,36 +36,45 @@ QFont dialogFont(DialogFont font)
     return QApplication::font();
 }
 
-std::optional<TransferRecord::Kind> boundKind(ControlKind kind)
+std::optional<DialogValues::Kind> boundKind(ControlKind kind)
 {
     switch (kind) {
     case ControlKind::Edit:
     case ControlKind::MultiLineEdit:
-        return TransferRecord::Kind::Text;
+        return DialogValues::Kind::Text;
     case ControlKind::RadioButton:
-        return TransferRecord::Kind::Choice;
+        return DialogValues::Kind::Choice;
     default:
         return std::nullopt;
     }
 }
 
-void checkRecordFits(const DialogTemplate& dialog, const TransferRecord& record)
+// The values' field of each bound control, checked both ways: every edit and radio button
+// has a field of its kind, and every field has its control.
+std::map<int, DialogValues::Field> fieldsByControl(const DialogTemplate& dialog,
+                                                   const DialogValues& values)
 {
-    int field = 0;
+    std::map<int, DialogValues::Field> unused;
+    for (const DialogValues::Field& field : values.fields())
+        if (!unused.emplace(field.controlId, field).second)
+            throw std::logic_error(dialog.name + ": control " + std::to_string(field.controlId)
+                                   + " is bound twice");
+    std::map<int, DialogValues::Field> bound;
     for (const ControlTemplate& control : dialog.controls) {
-        const std::optional<TransferRecord::Kind> kind = boundKind(control.kind);
+        const std::optional<DialogValues::Kind> kind = boundKind(control.kind);
         if (!kind)
             continue;
-        if (field >= record.fieldCount() || record.kind(field) != *kind)
+        const auto field = unused.find(control.id);
+        if (field == unused.end() || field->second.kind != *kind)
             throw std::logic_error(dialog.name + ": control " + std::to_string(control.id)
-                                   + " does not match field " + std::to_string(field)
-                                   + " of its transfer record");
-        ++field;
+                                   + " has no field of its kind");
+        bound.insert(*field);
+        unused.erase(field);
     }
-    if (field != record.fieldCount())
-        throw std::logic_error(dialog.name + " binds " + std::to_string(field)
-                               + " fields, its transfer record has "
-                               + std::to_string(record.fieldCount()));
+    if (!unused.empty())
+        throw std::logic_error(dialog.name + " has no control "
+                               + std::to_string(unused.begin()->first) + " for its field");
+    return bound;
 }
 
 QFrame* shadedPanel(QWidget* parent)
@@ -88,11 +98,13 @@ QPushButton* dialogButton(const std::string& text, QStyle::StandardPixmap icon,
 
 } // namespace
 
-TemplateDialog::TemplateDialog(const DialogTemplate& dialog, TransferRecord& transfer,
+TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogValues& bound,
                                QWidget* owner)
-    : QDialog(owner), record(transfer)
+    : QDialog(owner), values(bound)
 {
-    checkRecordFits(dialog, transfer);
+    const std::map<int, DialogValues::Field> fields = fieldsByControl(dialog, bound);
+    // The most characters a text field's control takes: its width less the terminator.
+    const auto capacity = [&fields](int id) { return fields.at(id).width - 1; };
 
     setWindowTitle(fromLatin1Bytes(dialog.title));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -104,7 +116,6 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, TransferRecord& tra
 
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& c : dialog.controls) {
-        const int field = static_cast<int>(bindings.size());
         QWidget* widget = nullptr;
         switch (c.kind) {
         case ControlKind::Label: {
@@ -114,12 +125,12 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, TransferRecord& tra
             break;
         }
         case ControlKind::Edit:
-            widget = new LineField(transfer.capacity(field), c.scrollsSideways, this);
-            bindings.push_back({c.kind, widget});
+            widget = new LineField(capacity(c.id), c.scrollsSideways, this);
+            bindings.push_back({c.kind, c.id, widget});
             break;
         case ControlKind::MultiLineEdit:
-            widget = new MultiLineField(transfer.capacity(field), c.wrapColumns, this);
-            bindings.push_back({c.kind, widget});
+            widget = new MultiLineField(capacity(c.id), c.wrapColumns, this);
+            bindings.push_back({c.kind, c.id, widget});
             break;
         case ControlKind::RadioButton: {
             auto* radio = new QRadioButton(fromLatin1Bytes(c.text), this);
@@ -127,7 +138,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, TransferRecord& tra
                 radioGroups.push_back(new QButtonGroup(this));
             radioGroups.back()->addButton(radio);
             widget = radio;
-            bindings.push_back({c.kind, widget});
+            bindings.push_back({c.kind, c.id, widget});
             break;
         }
         case ControlKind::GroupFrame:
@@ -194,7 +205,7 @@ QWidget* TemplateDialog::control(int id) const
 void TemplateDialog::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
-        loadRecord();
+        loadValues();
         placeOnOwner();
         const auto first = std::find_if(placed.begin(), placed.end(), [](QWidget* w) {
             return (w->focusPolicy() & Qt::TabFocus) != 0;
@@ -211,26 +222,28 @@ void TemplateDialog::setVisible(bool visible)
 
 void TemplateDialog::accept()
 {
-    storeRecord();
+    storeValues();
     QDialog::accept();
 }
 
-void TemplateDialog::loadRecord()
+void TemplateDialog::loadValues()
 {
-    // An exclusive group will not uncheck its checked button, and a record may check none.
+    // An exclusive group will not uncheck its checked button, and the values may check none.
     for (QButtonGroup* group : radioGroups)
         group->setExclusive(false);
-    for (int field = 0; field < static_cast<int>(bindings.size()); ++field) {
-        QWidget* widget = bindings[field].widget;
-        switch (bindings[field].kind) {
+    for (const Binding& bound : bindings) {
+        switch (bound.kind) {
         case ControlKind::Edit:
-            static_cast<LineField*>(widget)->setText(fromLatin1Bytes(record.text(field)));
+            static_cast<LineField*>(bound.widget)
+                ->setText(fromLatin1Bytes(values.text(bound.controlId)));
             break;
         case ControlKind::MultiLineEdit:
-            static_cast<MultiLineField*>(widget)->setValue(fromLatin1Bytes(record.text(field)));
+            static_cast<MultiLineField*>(bound.widget)
+                ->setValue(fromLatin1Bytes(values.text(bound.controlId)));
             break;
         case ControlKind::RadioButton:
-            static_cast<QRadioButton*>(widget)->setChecked(record.choice(field) != 0);
+            static_cast<QRadioButton*>(bound.widget)
+                ->setChecked(values.choice(bound.controlId) != 0);
             break;
         default:
             break;
@@ -240,19 +253,21 @@ void TemplateDialog::loadRecord()
         group->setExclusive(true);
 }
 
-void TemplateDialog::storeRecord()
+void TemplateDialog::storeValues()
 {
-    for (int field = 0; field < static_cast<int>(bindings.size()); ++field) {
-        QWidget* widget = bindings[field].widget;
-        switch (bindings[field].kind) {
+    for (const Binding& bound : bindings) {
+        switch (bound.kind) {
         case ControlKind::Edit:
-            record.setText(field, toLatin1Bytes(static_cast<LineField*>(widget)->text()));
+            values.setText(bound.controlId,
+                           toLatin1Bytes(static_cast<LineField*>(bound.widget)->text()));
             break;
         case ControlKind::MultiLineEdit:
-            record.setText(field, toLatin1Bytes(static_cast<MultiLineField*>(widget)->value()));
+            values.setText(bound.controlId,
+                           toLatin1Bytes(static_cast<MultiLineField*>(bound.widget)->value()));
             break;
         case ControlKind::RadioButton:
-            record.setChoice(field, static_cast<QRadioButton*>(widget)->isChecked() ? 1 : 0);
+            values.setChoice(bound.controlId,
+                             static_cast<QRadioButton*>(bound.widget)->isChecked() ? 1 : 0);
             break;
         default:
             break;

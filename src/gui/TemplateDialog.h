@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/DialogTemplate.h"
-#include "platform/TransferRecord.h"
+#include "platform/DialogValues.h"
 
 #include <QDialog>
 #include <QPoint>
@@ -11,14 +11,14 @@
 class QButtonGroup;
 
 // A modal dialog built from a template: controls placed in dialog units converted from the
-// dialog font, edit controls and radio buttons bound in template order to the transfer
-// record. The record is filled from the controls only when the dialog is left with OK.
+// dialog font, edit controls and radio buttons bound by control id to the dialog's values.
+// The values are filled from the controls only when the dialog is left with OK.
 class TemplateDialog : public QDialog {
     Q_OBJECT
 public:
-    // A record that does not match the template's bound controls, in kind or in number, is a
-    // programming error and throws std::logic_error.
-    TemplateDialog(const DialogTemplate& dialog, TransferRecord& record, QWidget* owner);
+    // Values that do not bind the template's edits and radio buttons, each as its kind and
+    // no other control, are a programming error and throw std::logic_error.
+    TemplateDialog(const DialogTemplate& dialog, DialogValues& values, QWidget* owner);
 
     // Runs the dialog modally; dialogOk or dialogCancel.
     int execute();
@@ -28,22 +28,23 @@ public:
     // Every control in template order, labels, frames and rules included.
     const std::vector<QWidget*>& controls() const { return placed; }
 
-    // Opening sets the controls from the record and puts the dialog at its place on the owner.
+    // Opening sets the controls from the values and puts the dialog at its place on the owner.
     void setVisible(bool visible) override;
-    // OK: fills the record from the controls, then closes with dialogOk.
+    // OK: fills the values from the controls, then closes with dialogOk.
     void accept() override;
 
 private:
     struct Binding {
         ControlKind kind;
+        int controlId;
         QWidget* widget;
     };
 
-    void loadRecord();
-    void storeRecord();
+    void loadValues();
+    void storeValues();
     void placeOnOwner();
 
-    TransferRecord& record;
+    DialogValues& values;
     QPoint offsetOnOwner;
     std::vector<QWidget*> placed;
     std::vector<Binding> bindings;

@@ -46,8 +46,22 @@ enum class DialogFont {
     FixedPitch, // the system's fixed-pitch font at 10 points
 };
 
+// Every dialog of the program.
+enum class DialogId {
+    FirstDialog,
+    AddCat,
+    AddAn,
+    ChangeCat,
+    ChangeAn,
+    NumberDlg,
+    Highest,
+    NameDlg,
+    EditHeading,
+};
+
 struct DialogTemplate {
-    std::string name;
+    DialogId id;
+    std::string name; // the resource name, "ADDCAT"
     std::string title;
     DialogRect frame; // position relative to the owner's client area, and the client size
     DialogFont font = DialogFont::Standard;

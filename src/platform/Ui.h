@@ -5,7 +5,7 @@
 
 class QObject;
 class QPrinter;
-class TransferRecord;
+class DialogValues;
 struct DialogTemplate;
 
 // The "Printing" dialog while a print job runs: it shows the page going out and offers Cancel.
@@ -41,9 +41,10 @@ public:
                                      const std::string& caption, MessageIcon icon,
                                      MessageButtons buttons = MessageButtons::Ok) = 0;
 
-    // Runs the dialog modally with its transfer record; returns dialogOk or dialogCancel.
+    // Runs the dialog modally on its bound values; returns dialogOk or dialogCancel. The
+    // program calls it through runDialog<DialogId>() of resources/DialogRecords.h.
     virtual int runDialog(QObject* owner, const DialogTemplate& dialog,
-                          TransferRecord& record) = 0;
+                          DialogValues& values) = 0;
 
     // The open-file dialog: an existing file in an existing folder. False when cancelled.
     virtual bool openFileDialog(QObject* owner, FileChoice& choice) = 0;

@@ -57,7 +57,8 @@ std::vector<ControlTemplate> ionControls(DialogRect name, DialogRect symbol, Dia
 std::vector<DialogTemplate> makeTemplates()
 {
     return {
-        {"FIRSTDIALOG", "Add Cation or Anion?", {86, 53, 142, 92}, DialogFont::Standard,
+        {DialogId::FirstDialog, "FIRSTDIALOG", "Add Cation or Anion?",
+         {86, 53, 142, 92}, DialogFont::Standard,
          {
              radio(101, "&Cation", {51, 28, 35, 10}, true),
              radio(102, "&Anion", {51, 40, 32, 10}, false),
@@ -66,21 +67,28 @@ std::vector<DialogTemplate> makeTemplates()
              ok({17, 66, 32, 20}),
              cancel({80, 66, 32, 20}),
          }},
-        {"ADDCAT", "Add Cation", {84, 51, 159, 87}, DialogFont::Standard, ionControls({19, 16, 88, 12}, {19, 43, 52, 12}, {112, 43, 18, 12}, {19, 63, 32, 20},
+        {DialogId::AddCat, "ADDCAT", "Add Cation",
+         {84, 51, 159, 87}, DialogFont::Standard,
+         ionControls({19, 16, 88, 12}, {19, 43, 52, 12}, {112, 43, 18, 12}, {19, 63, 32, 20},
                      {98, 63, 32, 20}, {19, 4, 23, 8}, {19, 33, 36, 8}, {113, 33, 27, 8}, "+",
                      {132, 45, 4, 8}, {15, 2, 126, 56})},
-        {"ADDAN", "Add Anion", {94, 65, 148, 87}, DialogFont::Standard, ionControls({14, 17, 88, 12}, {14, 44, 52, 12}, {107, 44, 18, 12}, {14, 64, 32, 20},
+        {DialogId::AddAn, "ADDAN", "Add Anion",
+         {94, 65, 148, 87}, DialogFont::Standard,
+         ionControls({14, 17, 88, 12}, {14, 44, 52, 12}, {107, 44, 18, 12}, {14, 64, 32, 20},
                      {93, 64, 32, 20}, {14, 5, 23, 8}, {14, 34, 36, 8}, {108, 34, 27, 8}, "-",
                      {127, 46, 4, 8}, {10, 3, 126, 56})},
-        {"CHANGECAT", "Change Cation", {94, 67, 126, 84}, DialogFont::Standard,
+        {DialogId::ChangeCat, "CHANGECAT", "Change Cation",
+         {94, 67, 126, 84}, DialogFont::Standard,
          ionControls({4, 14, 88, 12}, {4, 41, 52, 12}, {97, 41, 18, 12}, {4, 61, 32, 20},
                      {83, 61, 32, 20}, {4, 2, 23, 8}, {4, 31, 36, 8}, {98, 31, 27, 8}, "+",
                      {117, 43, 4, 8}, {0, 0, 126, 56})},
-        {"CHANGEAN", "Change Anion", {89, 69, 127, 81}, DialogFont::Standard,
+        {DialogId::ChangeAn, "CHANGEAN", "Change Anion",
+         {89, 69, 127, 81}, DialogFont::Standard,
          ionControls({4, 13, 88, 12}, {4, 40, 52, 12}, {97, 40, 18, 12}, {4, 60, 32, 20},
                      {83, 60, 32, 20}, {4, 1, 23, 8}, {4, 30, 36, 8}, {98, 30, 27, 8}, "-",
                      {117, 42, 4, 8}, {0, -1, 126, 56})},
-        {"NUMBERDLG", "Delete or change ion.", {81, 57, 142, 97}, DialogFont::Standard,
+        {DialogId::NumberDlg, "NUMBERDLG", "Delete or change ion.",
+         {81, 57, 142, 97}, DialogFont::Standard,
          {
              edit(101, {62, 31, 21, 12}, false),
              label("Enter the number you want to change", {11, 9, 123, 10}),
@@ -92,7 +100,8 @@ std::vector<DialogTemplate> makeTemplates()
              ok({6, 76, 32, 20}),
              cancel({101, 76, 32, 20}),
          }},
-        {"HIGHEST", "Highest Cation and Anion", {63, 53, 142, 92}, DialogFont::Standard,
+        {DialogId::Highest, "HIGHEST", "Highest Cation and Anion",
+         {63, 53, 142, 92}, DialogFont::Standard,
          {
              label("Highest Cation #:", {36, 8, 61, 9}, 103),
              edit(101, {60, 19, 16, 12}, false),
@@ -102,7 +111,8 @@ std::vector<DialogTemplate> makeTemplates()
              ok({15, 69, 32, 20}),
              cancel({96, 68, 32, 20}),
          }},
-        {"NAMEDLG", "Name for Printing Results", {85, 62, 142, 92}, DialogFont::Standard,
+        {DialogId::NameDlg, "NAMEDLG", "Name for Printing Results",
+         {85, 62, 142, 92}, DialogFont::Standard,
          {
              label("First Name:", {36, 5, 61, 9}, 103),
              edit(101, {36, 16, 74, 12}, true),
@@ -112,7 +122,8 @@ std::vector<DialogTemplate> makeTemplates()
              ok({15, 66, 32, 20}),
              cancel({96, 65, 32, 20}),
          }},
-        {"EDITHEADING", "Edit Quiz Heading", {57, 93, 250, 112}, DialogFont::FixedPitch,
+        {DialogId::EditHeading, "EDITHEADING", "Edit Quiz Heading",
+         {57, 93, 250, 112}, DialogFont::FixedPitch,
          {
              {.kind = K::MultiLineEdit,
               .id = 101,
@@ -137,10 +148,10 @@ const std::vector<DialogTemplate>& allDialogTemplates()
     return templates;
 }
 
-const DialogTemplate& dialogTemplate(const std::string& name)
+const DialogTemplate& dialogTemplate(DialogId id)
 {
-    for (const DialogTemplate& t : allDialogTemplates())
-        if (t.name == name)
-            return t;
-    throw std::out_of_range("no dialog template " + name);
+    const DialogTemplate& found = allDialogTemplates().at(static_cast<std::size_t>(id));
+    if (found.id != id)
+        throw std::logic_error("the dialog templates are out of the order of DialogId");
+    return found;
 }

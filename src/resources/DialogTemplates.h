@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-// Every dialog template of the program, by resource name ("ADDCAT", "HIGHEST", ...).
+// Every dialog template of the program, in the order of DialogId.
 const std::vector<DialogTemplate>& allDialogTemplates();
-// The named template; an unknown name is a programming error and throws.
-const DialogTemplate& dialogTemplate(const std::string& name);
+const DialogTemplate& dialogTemplate(DialogId id);

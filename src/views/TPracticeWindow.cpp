@@ -5,7 +5,7 @@
 #include "platform/Ui.h"
 #include "practice/MyPrintout.h"
 #include "resources/CommandIds.h"
-#include "resources/DialogTemplates.h"
+#include "resources/DialogRecords.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -79,10 +79,10 @@ void TPracticeWindow::printResults()
 
 void TPracticeWindow::printResultsAndRestart(bool sessionGoesOn)
 {
-    names.clear();
-    if (ui.runDialog(this, dialogTemplate("NAMEDLG"), names) != dialogOk)
+    names = {};
+    if (runDialog<DialogId::NameDlg>(ui, this, names) != dialogOk)
         return;
-    MyPrintout printout("Results", names.text(1), names.text(0), drill.correctCount(),
+    MyPrintout printout("Results", names.last, names.first, drill.correctCount(),
                         drill.triedCount());
     printer.Print(this, printout, true);
     drill.restartAfterPrint();

@@ -3,7 +3,7 @@
 #include "gui/Caret.h"
 #include "gui/Printer.h"
 #include "platform/CommandTable.h"
-#include "platform/TransferRecord.h"
+#include "resources/DialogRecords.h"
 #include "practice/PracticeSession.h"
 
 #include <QFont>
@@ -63,6 +63,6 @@ private:
     Caret cursor;
     std::optional<QFont> font;
     // NAMEDLG: first name, last name.
-    TransferRecord names{TransferRecord::textField(20), TransferRecord::textField(20)};
+    StudentName names;
     Printer printer;
 };

@@ -189,9 +189,9 @@ TEST_F(FrameTest, EveryAcceleratorReachesItsCommandInEveryMode)
             enter(mode);
             // The editing commands open their first dialog, which is cancelled.
             if (key == Qt::Key_F6)
-                ui.expectDialog("FIRSTDIALOG").cancel();
+                ui.expectDialog(DialogId::FirstDialog).cancel();
             if (key == Qt::Key_F7 || key == Qt::Key_F8)
-                ui.expectDialog("NUMBERDLG").cancel();
+                ui.expectDialog(DialogId::NumberDlg).cancel();
             if (key == Qt::Key_F5)
                 ui.expectPrintDialog("").cancel();
             if (key == Qt::Key_F4)

@@ -46,9 +46,11 @@ protected:
     std::vector<ScriptedUi::Call> dialogs() const { return ui.callsOf(Kind::Dialog); }
 
     // Add through FIRSTDIALOG with the given side chosen.
-    ScriptedUi::DialogStep& add(bool cation, const char* dialog)
+    ScriptedUi::DialogStep& add(bool cation, DialogId dialog)
     {
-        ui.expectDialog("FIRSTDIALOG").choice(0, cation ? 1 : 0).choice(1, cation ? 0 : 1).ok();
+        ui.expectDialog(DialogId::FirstDialog)
+            .fill(AddChoice{cation ? 1u : 0u, cation ? 0u : 1u})
+            .ok();
         return ui.expectDialog(dialog);
     }
 
@@ -76,9 +78,9 @@ class EntryCheckTable : public Editing, public ::testing::WithParamInterface<Ent
 TEST_P(EntryCheckTable, RefusesWithItsMessageOrStoresTheEntry)
 {
     const Entry& e = GetParam();
-    add(true, "ADDCAT").text(0, e.name).text(1, e.symbol).text(2, e.charge).ok();
+    add(true, DialogId::AddCat).fill(IonEntry{e.name, e.symbol, e.charge}).ok();
     if (e.message)
-        ui.expectDialog("ADDCAT").cancel();
+        ui.expectDialog(DialogId::AddCat).cancel();
     side.commands.AddIon();
 
     if (e.message) {
@@ -86,7 +88,7 @@ TEST_P(EntryCheckTable, RefusesWithItsMessageOrStoresTheEntry)
         EXPECT_EQ(cations(), startingCations);
         EXPECT_EQ(fileList("valkora.cat"), startingCations);
         // The dialog comes back with what was typed.
-        EXPECT_EQ(dialogs().back().shownTexts, (Strings{e.name, e.symbol, e.charge}));
+        EXPECT_EQ(dialogs().back().shown<IonEntry>(), (IonEntry{e.name, e.symbol, e.charge}));
     } else {
         EXPECT_TRUE(ui.messages().empty());
         ASSERT_EQ(cations().count(), 4u);
@@ -120,24 +122,24 @@ INSTANTIATE_TEST_SUITE_P(
 // Each dialog's four warnings, in rule order.
 TEST_F(Editing, EachIonDialogHasItsOwnWarnings)
 {
-    const auto refuseAll = [this](const char* dialog) {
-        ui.expectDialog(dialog).text(0, "").text(1, "S").text(2, "1").ok();
-        ui.expectDialog(dialog).text(0, "N").text(1, "").ok();
-        ui.expectDialog(dialog).text(1, "S").text(2, "").ok();
-        ui.expectDialog(dialog).text(2, "-2").ok();
+    const auto refuseAll = [this](DialogId dialog) {
+        ui.expectDialog(dialog).fill(IonEntry{"", "S", "1"}).ok();
+        ui.expectDialog(dialog).set(&IonEntry::name, "N").set(&IonEntry::symbol, "").ok();
+        ui.expectDialog(dialog).set(&IonEntry::symbol, "S").set(&IonEntry::charge, "").ok();
+        ui.expectDialog(dialog).set(&IonEntry::charge, "-2").ok();
         ui.expectDialog(dialog).cancel();
     };
-    ui.expectDialog("FIRSTDIALOG").ok();
-    refuseAll("ADDCAT");
+    ui.expectDialog(DialogId::FirstDialog).ok();
+    refuseAll(DialogId::AddCat);
     side.commands.AddIon();
-    ui.expectDialog("FIRSTDIALOG").choice(0, 0).choice(1, 1).ok();
-    refuseAll("ADDAN");
+    ui.expectDialog(DialogId::FirstDialog).fill(AddChoice{0, 1}).ok();
+    refuseAll(DialogId::AddAn);
     side.commands.AddIon();
-    ui.expectDialog("NUMBERDLG").text(0, "1").ok();
-    refuseAll("CHANGECAT");
+    ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
+    refuseAll(DialogId::ChangeCat);
     side.commands.ChangeIon();
-    ui.expectDialog("NUMBERDLG").text(0, "1").choice(1, 0).choice(2, 1).ok();
-    refuseAll("CHANGEAN");
+    ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
+    refuseAll(DialogId::ChangeAn);
     side.commands.ChangeIon();
 
     EXPECT_EQ(ui.messages(), (Strings{
@@ -168,7 +170,7 @@ TEST_F(Editing, AddAppendsToTheChosenListAndRewritesOnlyItsFile)
 {
     const QByteArray anionBytes = files.folder.read("valkora.ani");
     const QDateTime anionTime = QFileInfo(files.folder.path("valkora.ani")).lastModified();
-    add(true, "ADDCAT").text(0, "Sodium").text(1, "Na").text(2, "1").ok();
+    add(true, DialogId::AddCat).fill(IonEntry{"Sodium", "Na", "1"}).ok();
     side.commands.AddIon();
     ASSERT_EQ(cations().count(), 4u);
     EXPECT_EQ(cations().at(3), TIon("Sodium", "Na", 1));
@@ -177,7 +179,7 @@ TEST_F(Editing, AddAppendsToTheChosenListAndRewritesOnlyItsFile)
     EXPECT_EQ(files.folder.read("valkora.ani"), anionBytes);
     EXPECT_EQ(QFileInfo(files.folder.path("valkora.ani")).lastModified(), anionTime);
 
-    add(false, "ADDAN").text(0, "nitride").text(1, "N").text(2, "3-").ok();
+    add(false, DialogId::AddAn).fill(IonEntry{"nitride", "N", "3-"}).ok();
     side.commands.AddIon();
     ASSERT_EQ(anions().count(), 3u);
     // Anion charges are stored without sign.
@@ -187,27 +189,30 @@ TEST_F(Editing, AddAppendsToTheChosenListAndRewritesOnlyItsFile)
 
 TEST_F(Editing, EveryAddStartsEmptyEvenAfterOneCancelledHalfWay)
 {
-    add(true, "ADDCAT").text(0, "Half").text(1, "Hf").ok();
-    ui.expectDialog("ADDCAT").text(2, "2").cancel();
+    add(true, DialogId::AddCat).set(&IonEntry::name, "Half").set(&IonEntry::symbol, "Hf").ok();
+    ui.expectDialog(DialogId::AddCat).set(&IonEntry::charge, "2").cancel();
     side.commands.AddIon();
-    EXPECT_EQ(dialogs()[2].shownTexts, (Strings{"Half", "Hf", ""}));
+    EXPECT_EQ(dialogs()[2].shown<IonEntry>(), (IonEntry{"Half", "Hf", ""}));
 
-    add(true, "ADDCAT").cancel();
+    add(true, DialogId::AddCat).cancel();
     side.commands.AddIon();
-    EXPECT_EQ(dialogs().back().shownTexts, (Strings{"", "", ""}));
+    EXPECT_EQ(dialogs().back().shown<IonEntry>(), IonEntry{});
     EXPECT_EQ(cations(), startingCations);
 }
 
 TEST_F(Editing, ChangeFillsTheDialogFromTheEntryAndOverwritesItInPlace)
 {
-    ui.expectDialog("NUMBERDLG").text(0, "2").ok();
-    ui.expectDialog("CHANGECAT").text(0, "Calcium  ").text(1, "Ca").text(2, "+2").ok();
+    ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "2").ok();
+    ui.expectDialog(DialogId::ChangeCat).fill(IonEntry{"Calcium  ", "Ca", "+2"}).ok();
     side.commands.ChangeIon();
-    EXPECT_EQ(dialogs()[1].shownTexts, (Strings{"Calcium", "Ca", "2"}));
+    EXPECT_EQ(dialogs()[1].shown<IonEntry>(), (IonEntry{"Calcium", "Ca", "2"}));
     EXPECT_EQ(cations().at(1), TIon("Calcium", "Ca", 2));
 
-    ui.expectDialog("NUMBERDLG").text(0, "2").ok();
-    ui.expectDialog("CHANGECAT").text(0, "Magnesium").text(1, "Mg").ok();
+    ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "2").ok();
+    ui.expectDialog(DialogId::ChangeCat)
+        .set(&IonEntry::name, "Magnesium")
+        .set(&IonEntry::symbol, "Mg")
+        .ok();
     side.commands.ChangeIon();
     EXPECT_EQ(cations().count(), 3u);
     EXPECT_EQ(cations().at(1), TIon("Magnesium", "Mg", 2));
@@ -218,8 +223,8 @@ TEST_F(Editing, ChangeFillsTheDialogFromTheEntryAndOverwritesItInPlace)
 TEST_F(Editing, CancelInTheChangeDialogEndsTheCommand)
 {
     const QByteArray before = files.folder.read("valkora.cat");
-    ui.expectDialog("NUMBERDLG").text(0, "2").ok();
-    ui.expectDialog("CHANGECAT").text(0, "Other").cancel();
+    ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "2").ok();
+    ui.expectDialog(DialogId::ChangeCat).set(&IonEntry::name, "Other").cancel();
     // No NUMBERDLG is scripted after it: going back to it would fail the test.
     side.commands.ChangeIon();
     EXPECT_EQ(cations(), startingCations);
@@ -229,12 +234,12 @@ TEST_F(Editing, CancelInTheChangeDialogEndsTheCommand)
 
 TEST_F(Editing, AnionRangeMessagesDifferBetweenAddAndChange)
 {
-    ui.expectDialog("NUMBERDLG").text(0, "1").choice(1, 0).choice(2, 1).ok();
-    ui.expectDialog("CHANGEAN").text(2, "-2").ok();
-    ui.expectDialog("CHANGEAN").cancel();
+    ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
+    ui.expectDialog(DialogId::ChangeAn).set(&IonEntry::charge, "-2").ok();
+    ui.expectDialog(DialogId::ChangeAn).cancel();
     side.commands.ChangeIon();
-    add(false, "ADDAN").text(0, "oxide").text(1, "O").text(2, "-2").ok();
-    ui.expectDialog("ADDAN").cancel();
+    add(false, DialogId::AddAn).fill(IonEntry{"oxide", "O", "-2"}).ok();
+    ui.expectDialog(DialogId::AddAn).cancel();
     side.commands.AddIon();
     EXPECT_EQ(ui.messages(), (Strings{"You must include an anion charge from 1+ to 4+.|Warning",
                                       "You must include a anion charge from 1- to 4-.|Warning"}));
@@ -242,7 +247,7 @@ TEST_F(Editing, AnionRangeMessagesDifferBetweenAddAndChange)
 
 TEST_F(Editing, DeleteClosesTheGapAndRewritesTheFile)
 {
-    ui.expectDialog("NUMBERDLG").text(0, "1").ok();
+    ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
     side.commands.DeleteIon();
     EXPECT_EQ(cations(), IonList({TIon("Calcium", "Ca", 2), TIon("Iron(III)", "Fe", 3)}));
     EXPECT_EQ(files.folder.read("valkora.cat").size(), 82);
@@ -253,9 +258,9 @@ TEST_F(Editing, DeleteClosesTheGapAndRewritesTheFile)
 TEST_F(Editing, NumbersThatDoNotExistAreRefusedForTheChosenList)
 {
     for (const char* typed : {"", "0", "-1", "abc", "4"})
-        ui.expectDialog("NUMBERDLG").text(0, typed).ok();
-    ui.expectDialog("NUMBERDLG").text(0, "3").choice(1, 0).choice(2, 1).ok();
-    ui.expectDialog("NUMBERDLG").cancel();
+        ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, typed).ok();
+    ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"3", 0, 1}).ok();
+    ui.expectDialog(DialogId::NumberDlg).cancel();
     side.commands.DeleteIon();
     Strings expected(5, "You must include a cation number that exists.|Warning");
     expected.push_back("You must include an anion number that exists.|Warning");
@@ -263,11 +268,12 @@ TEST_F(Editing, NumbersThatDoNotExistAreRefusedForTheChosenList)
     EXPECT_EQ(cations(), startingCations);
     EXPECT_EQ(anions(), startingAnions);
     // The dialog comes back with the number as typed; each command starts with it empty.
-    EXPECT_EQ(dialogs()[1].shownTexts, Strings{""});
-    EXPECT_EQ(dialogs()[2].shownTexts, Strings{"0"});
-    ui.expectDialog("NUMBERDLG").cancel();
+    EXPECT_EQ(dialogs()[1].shown<NumberEntry>(), (NumberEntry{"", 1, 0}));
+    EXPECT_EQ(dialogs()[2].shown<NumberEntry>(), (NumberEntry{"0", 1, 0}));
+    EXPECT_EQ(dialogs()[5].shown<NumberEntry>(), (NumberEntry{"4", 1, 0}));
+    ui.expectDialog(DialogId::NumberDlg).cancel();
     side.commands.ChangeIon();
-    EXPECT_EQ(dialogs().back().shownTexts, Strings{""});
+    EXPECT_EQ(dialogs().back().shown<NumberEntry>(), (NumberEntry{"", 0, 1}));
 }
 
 class EditingEmptyLists : public Editing {
@@ -277,9 +283,9 @@ protected:
 
 TEST_F(EditingEmptyLists, AnyNumberOfAnEmptyListIsRefused)
 {
-    ui.expectDialog("NUMBERDLG").text(0, "1").ok();
-    ui.expectDialog("NUMBERDLG").text(0, "1").choice(1, 0).choice(2, 1).ok();
-    ui.expectDialog("NUMBERDLG").cancel();
+    ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
+    ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
+    ui.expectDialog(DialogId::NumberDlg).cancel();
     side.commands.ChangeIon();
     EXPECT_EQ(ui.messages(), (Strings{"You must include a cation number that exists.|Warning",
                                       "You must include an anion number that exists.|Warning"}));
@@ -288,35 +294,35 @@ TEST_F(EditingEmptyLists, AnyNumberOfAnEmptyListIsRefused)
 TEST_F(Editing, TheTwoCationAnionChoicesAreRememberedApart)
 {
     // Both start at Cation.
-    ui.expectDialog("NUMBERDLG").text(0, "1").choice(1, 0).choice(2, 1).ok();
+    ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
     side.commands.DeleteIon();
-    ui.expectDialog("FIRSTDIALOG").cancel();
+    ui.expectDialog(DialogId::FirstDialog).cancel();
     side.commands.AddIon();
-    ui.expectDialog("NUMBERDLG").cancel();
+    ui.expectDialog(DialogId::NumberDlg).cancel();
     side.commands.ChangeIon();
 
     const auto shown = dialogs();
-    EXPECT_EQ(shown[0].shownChoices, (std::vector<std::uint32_t>{1, 0}));
+    EXPECT_EQ(shown[0].shown<NumberEntry>(), (NumberEntry{"", 1, 0}));
     EXPECT_EQ(shown[1].text, "FIRSTDIALOG");
-    EXPECT_EQ(shown[1].shownChoices, (std::vector<std::uint32_t>{1, 0}));
-    EXPECT_EQ(shown[2].shownChoices, (std::vector<std::uint32_t>{0, 1}));
+    EXPECT_EQ(shown[1].shown<AddChoice>(), (AddChoice{1, 0}));
+    EXPECT_EQ(shown[2].shown<NumberEntry>(), (NumberEntry{"", 0, 1}));
     EXPECT_EQ(anions(), IonList({TIon("sulfate", "SO4", 2)}));
 }
 
 TEST_F(Editing, AnEntryTooLongForTheFieldsIsOfferedWhatFits)
 {
     side.catalogue().cations.at(0) = TIon("Odd", std::string(14, 'S'), -2147483647 - 1);
-    ui.expectDialog("NUMBERDLG").text(0, "1").ok();
-    ui.expectDialog("CHANGECAT").cancel();
+    ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
+    ui.expectDialog(DialogId::ChangeCat).cancel();
     side.commands.ChangeIon();
-    EXPECT_EQ(dialogs()[1].shownTexts, (Strings{"Odd", std::string(14, 'S'), "-2147"}));
+    EXPECT_EQ(dialogs()[1].shown<IonEntry>(), (IonEntry{"Odd", std::string(14, 'S'), "-2147"}));
 }
 
 TEST_F(Editing, AFailedSaveKeepsTheEditAndSaysSo)
 {
     QFile::remove(files.folder.path("valkora.cat"));
     ASSERT_TRUE(QDir(files.folder.path("")).mkdir("valkora.cat"));
-    add(true, "ADDCAT").text(0, "Sodium").text(1, "Na").text(2, "1").ok();
+    add(true, DialogId::AddCat).fill(IonEntry{"Sodium", "Na", "1"}).ok();
     side.commands.AddIon();
     EXPECT_EQ(ui.messages(), Strings{"File valkora.cat cannot be found!|Warning"});
     EXPECT_EQ(cations().count(), 4u);

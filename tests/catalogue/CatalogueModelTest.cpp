@@ -22,6 +22,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -98,18 +99,15 @@ std::string withoutTrailingBlanks(std::string text)
     return text;
 }
 
-// Name, symbol and charge text, as the ion dialogs exchange them.
-using IonRecord = std::array<std::string, 3>;
-
-std::optional<std::string> refusal(const IonRecord& record, const Warnings& warnings)
+std::optional<std::string> refusal(const IonEntry& record, const Warnings& warnings)
 {
-    if (emptyOrBlankFirst(record[0]))
+    if (emptyOrBlankFirst(record.name))
         return warnings.name;
-    if (emptyOrBlankFirst(record[1]))
+    if (emptyOrBlankFirst(record.symbol))
         return warnings.symbol;
-    if (emptyOrBlankFirst(record[2]))
+    if (emptyOrBlankFirst(record.charge))
         return warnings.charge;
-    const std::int64_t charge = decimalValue(record[2]);
+    const std::int64_t charge = decimalValue(record.charge);
     if (charge < 1 || charge > 4)
         return warnings.range;
     return std::nullopt;
@@ -198,6 +196,65 @@ std::string shownDialog(const std::string& name, const Strings& texts, const Cho
     return out;
 }
 
+std::string shownDialog(DialogId dialog, const AddChoice& choice)
+{
+    return shownDialog(dialogTemplate(dialog).name, {}, {choice.cation, choice.anion});
+}
+
+std::string shownDialog(DialogId dialog, const NumberEntry& number)
+{
+    return shownDialog(dialogTemplate(dialog).name, {number.number},
+                       {number.cation, number.anion});
+}
+
+std::string shownDialog(DialogId dialog, const IonEntry& ion)
+{
+    return shownDialog(dialogTemplate(dialog).name, {ion.name, ion.symbol, ion.charge}, {});
+}
+
+std::string shownDialog(const ScriptedUi::Call& call)
+{
+    switch (call.dialog) {
+    case DialogId::FirstDialog:
+        return shownDialog(call.dialog, call.shown<AddChoice>());
+    case DialogId::NumberDlg:
+        return shownDialog(call.dialog, call.shown<NumberEntry>());
+    default:
+        return shownDialog(call.dialog, call.shown<IonEntry>());
+    }
+}
+
+// The control a field is bound to, to name it in a replay.
+template <typename Record, typename Member>
+int controlOf(Member Record::*member)
+{
+    for (const FieldBinding<Record>& field : dialogFields<Record>()) {
+        if constexpr (std::is_same_v<Member, std::string>) {
+            if (field.text == member)
+                return field.controlId;
+        } else if (field.choice == member) {
+            return field.controlId;
+        }
+    }
+    return noControlId;
+}
+
+// The fields a scripted dialog types over, and whether it ends with OK.
+template <typename Record>
+struct Answer {
+    std::vector<std::pair<std::string Record::*, std::string>> texts;
+    std::vector<std::pair<std::uint32_t Record::*, std::uint32_t>> choices;
+    bool ok = true;
+
+    void applyTo(Record& record) const
+    {
+        for (const auto& [member, value] : texts)
+            record.*member = value;
+        for (const auto& [member, value] : choices)
+            record.*member = value;
+    }
+};
+
 ::testing::AssertionResult sameSequence(const char* what, const Strings& actual,
                                         const Strings& expected)
 {
@@ -231,10 +288,9 @@ std::string shownDialog(const std::string& name, const Strings& texts, const Cho
 struct Model {
     Ions cations;
     Ions anions;
-    Choices firstChoice{1, 0};
-    std::string number;
-    Choices numberChoice{1, 0};
-    IonRecord ion;
+    AddChoice firstChoice{1, 0};
+    NumberEntry number{"", 1, 0};
+    IonEntry ion;
 };
 
 // One command: the Ui is scripted with exactly the dialogs the model expects, and the model
@@ -276,11 +332,6 @@ public:
     Strings messages;
 
 private:
-    struct Answer {
-        std::vector<std::pair<int, std::string>> texts;
-        std::vector<std::pair<int, std::uint32_t>> choices;
-        bool ok = true;
-    };
 
     std::uint64_t pick(std::uint64_t n) { return random() % n; }
     bool chance(int percent) { return static_cast<int>(pick(100)) < percent; }
@@ -356,19 +407,19 @@ private:
     }
 
     // Scripts the next dialog and notes what it should show.
-    void script(const std::string& dialog, const Strings& texts, const Choices& choices,
-                const Answer& answer)
+    template <typename Record>
+    void script(DialogId dialog, const Record& shown, const Answer<Record>& answer)
     {
-        dialogs.push_back(shownDialog(dialog, texts, choices));
+        dialogs.push_back(shownDialog(dialog, shown));
         ScriptedUi::DialogStep& step = ui.expectDialog(dialog);
-        log << ' ' << dialog;
-        for (const auto& [field, value] : answer.texts) {
-            step.text(field, value);
-            log << " [" << field << "]=" << quoted(value);
+        log << ' ' << dialogTemplate(dialog).name;
+        for (const auto& [member, value] : answer.texts) {
+            step.set(member, value);
+            log << " [" << controlOf(member) << "]=" << quoted(value);
         }
-        for (const auto& [field, value] : answer.choices) {
-            step.choice(field, value);
-            log << " [" << field << "]=" << value;
+        for (const auto& [member, value] : answer.choices) {
+            step.set(member, value);
+            log << " [" << controlOf(member) << "]=" << value;
         }
         if (answer.ok) {
             step.ok();
@@ -391,22 +442,23 @@ private:
     Command add()
     {
         log << "Add:";
-        Answer first;
+        Answer<AddChoice> first;
         first.ok = !chance(7);
         if (first.ok) {
             if (const std::optional<bool> cation = side())
-                first.choices = {{0, *cation ? 1u : 0u}, {1, *cation ? 0u : 1u}};
+                first.choices = {{&AddChoice::cation, *cation ? 1u : 0u},
+                                 {&AddChoice::anion, *cation ? 0u : 1u}};
         }
-        script("FIRSTDIALOG", {}, model.firstChoice, first);
+        script(DialogId::FirstDialog, model.firstChoice, first);
         if (!first.ok)
             return Command::Add;
-        for (const auto& [field, value] : first.choices)
-            model.firstChoice[field] = value;
+        first.applyTo(model.firstChoice);
 
-        const bool cation = model.firstChoice[0] == 1;
+        const bool cation = model.firstChoice.cation == 1;
         model.ion = {};
         if (const std::optional<std::int32_t> accepted =
-                askEntry(cation ? "ADDCAT" : "ADDAN", cation ? cationWarnings : addAnionWarnings))
+                askEntry(cation ? DialogId::AddCat : DialogId::AddAn,
+                         cation ? cationWarnings : addAnionWarnings))
             (cation ? model.cations : model.anions).push_back(entry(*accepted));
         return Command::Add;
     }
@@ -421,7 +473,8 @@ private:
         Ion& ion = (cation ? model.cations : model.anions)[n - 1];
         model.ion = {ion.name, ion.symbol, std::to_string(ion.charge)};
         if (const std::optional<std::int32_t> accepted = askEntry(
-                cation ? "CHANGECAT" : "CHANGEAN", cation ? cationWarnings : changeAnionWarnings))
+                cation ? DialogId::ChangeCat : DialogId::ChangeAn,
+                cation ? cationWarnings : changeAnionWarnings))
             ion = entry(*accepted);
         return Command::Change;
     }
@@ -446,74 +499,77 @@ private:
 
     Ion entry(std::int32_t charge) const
     {
-        return {withoutTrailingBlanks(model.ion[0]), withoutTrailingBlanks(model.ion[1]), charge};
+        return {withoutTrailingBlanks(model.ion.name), withoutTrailingBlanks(model.ion.symbol),
+                charge};
     }
 
-    std::optional<std::int32_t> askEntry(const std::string& dialog, const Warnings& warnings)
+    std::optional<std::int32_t> askEntry(DialogId dialog, const Warnings& warnings)
     {
         for (int attempt = 0;; ++attempt) {
-            Answer answer;
+            Answer<IonEntry> answer;
             // Long runs of refusals end, by Cancel or by a good entry.
             const bool giveUp = attempt >= 4;
             answer.ok = giveUp ? chance(50) : !chance(10);
             if (answer.ok) {
                 if (giveUp) {
-                    answer.texts = {{0, "Iron"}, {1, "Fe"}, {2, "3"}};
+                    answer.texts = {{&IonEntry::name, "Iron"},
+                                    {&IonEntry::symbol, "Fe"},
+                                    {&IonEntry::charge, "3"}};
                 } else if (chance(65)) {
-                    answer.texts = {{0, name()}, {1, symbol()}, {2, charge()}};
+                    answer.texts = {{&IonEntry::name, name()},
+                                    {&IonEntry::symbol, symbol()},
+                                    {&IonEntry::charge, charge()}};
                 } else {
                     // Some fields left as they were shown.
                     if (chance(50))
-                        answer.texts.push_back({0, name()});
+                        answer.texts.push_back({&IonEntry::name, name()});
                     if (chance(50))
-                        answer.texts.push_back({1, symbol()});
+                        answer.texts.push_back({&IonEntry::symbol, symbol()});
                     if (chance(50))
-                        answer.texts.push_back({2, charge()});
+                        answer.texts.push_back({&IonEntry::charge, charge()});
                 }
             }
-            script(dialog, Strings(model.ion.begin(), model.ion.end()), {}, answer);
+            script(dialog, model.ion, answer);
             if (!answer.ok)
                 return std::nullopt;
-            for (const auto& [field, value] : answer.texts)
-                model.ion[field] = value;
+            answer.applyTo(model.ion);
             if (const std::optional<std::string> problem = refusal(model.ion, warnings)) {
                 messages.push_back(*problem + "|Warning");
                 continue;
             }
-            return static_cast<std::int32_t>(decimalValue(model.ion[2]));
+            return static_cast<std::int32_t>(decimalValue(model.ion.charge));
         }
     }
 
     // The chosen side (true for cations) and 1-based number, or nothing after Cancel.
     std::optional<std::pair<bool, std::size_t>> askNumber()
     {
-        model.number.clear();
+        model.number.number.clear();
         for (int attempt = 0;; ++attempt) {
-            Answer answer;
+            Answer<NumberEntry> answer;
             answer.ok = !chance(attempt >= 4 ? 50 : 8);
             if (answer.ok) {
                 std::optional<bool> cation = side();
                 if (attempt >= 4)
                     cation = !model.cations.empty();
-                Choices choices = model.numberChoice;
+                bool cationChosen = model.number.cation == 1;
                 if (cation) {
-                    choices = {*cation ? 1u : 0u, *cation ? 0u : 1u};
-                    answer.choices = {{1, choices[0]}, {2, choices[1]}};
+                    cationChosen = *cation;
+                    answer.choices = {{&NumberEntry::cation, *cation ? 1u : 0u},
+                                      {&NumberEntry::anion, *cation ? 0u : 1u}};
                 }
-                const std::size_t count = (choices[0] == 1 ? model.cations : model.anions).size();
+                const std::size_t count = (cationChosen ? model.cations : model.anions).size();
                 if (attempt >= 4 || !chance(15))
-                    answer.texts = {{0, attempt >= 4 && count > 0 ? std::string("1") : number(count)}};
+                    answer.texts = {{&NumberEntry::number,
+                                     attempt >= 4 && count > 0 ? std::string("1") : number(count)}};
             }
-            script("NUMBERDLG", {model.number}, model.numberChoice, answer);
+            script(DialogId::NumberDlg, model.number, answer);
             if (!answer.ok)
                 return std::nullopt;
-            for (const auto& [field, value] : answer.choices)
-                model.numberChoice[field - 1] = value;
-            for (const auto& [field, value] : answer.texts)
-                model.number = value;
+            answer.applyTo(model.number);
 
-            const bool cation = model.numberChoice[0] == 1;
-            const std::int64_t n = decimalValue(model.number);
+            const bool cation = model.number.cation == 1;
+            const std::int64_t n = decimalValue(model.number.number);
             const std::size_t count = (cation ? model.cations : model.anions).size();
             if (n >= 1 && static_cast<std::size_t>(n) <= count)
                 return std::pair{cation, static_cast<std::size_t>(n)};
@@ -590,7 +646,7 @@ TEST(CatalogueModel, RandomEditingKeepsListsFilesWarningsAndDrawingWithTheModel)
 
         Strings shown;
         for (const ScriptedUi::Call& call : ui.callsOf(Kind::Dialog)) {
-            shown.push_back(shownDialog(call.text, call.shownTexts, call.shownChoices));
+            shown.push_back(shownDialog(call));
             EXPECT_EQ(call.owner, &view);
         }
         EXPECT_TRUE(sameSequence("dialogs", shown, commands.dialogs));

@@ -25,20 +25,20 @@ IonCatalogue catalogue(int cations, int anions)
 TEST(AskIonRange, AcceptsARangeWithinBothListsAtOnce)
 {
     ScriptedUi ui;
-    ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"3", "2"}).ok();
     const auto range = askIonRange(ui, nullptr, catalogue(5, 4));
     ASSERT_TRUE(range);
     EXPECT_EQ(range->highestCation, 3u);
     EXPECT_EQ(range->highestAnion, 2u);
     ASSERT_EQ(ui.calls().size(), 1u);
-    EXPECT_EQ(ui.calls()[0].shownTexts, (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(ui.calls()[0].shown<RangeEntry>(), RangeEntry{});
 }
 
 TEST(AskIonRange, TakesTheNumberAtTheStartOfWhatWasTyped)
 {
     for (const char* typed : {" 4", "4abc", "+4", "4 "}) {
         ScriptedUi ui;
-        ui.expectDialog("HIGHEST").text(0, typed).text(1, "5").ok();
+        ui.expectDialog(DialogId::Highest).fill(RangeEntry{typed, "5"}).ok();
         const auto range = askIonRange(ui, nullptr, catalogue(5, 5));
         ASSERT_TRUE(range) << typed;
         EXPECT_EQ(range->highestCation, 4u) << typed;
@@ -63,14 +63,14 @@ TEST_P(AskIonRangeRefuses, WarnsAndShowsTheDialogAgainWithWhatWasTyped)
 {
     const Refused& r = GetParam();
     ScriptedUi ui;
-    ui.expectDialog("HIGHEST").text(0, r.cation).text(1, r.anion).ok();
-    ui.expectDialog("HIGHEST").cancel();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{r.cation, r.anion}).ok();
+    ui.expectDialog(DialogId::Highest).cancel();
     EXPECT_FALSE(askIonRange(ui, nullptr, catalogue(5, 4)));
 
     EXPECT_EQ(ui.messages(), std::vector<std::string>{rangeWarning});
     const auto dialogs = ui.callsOf(Kind::Dialog);
     ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[1].shownTexts, (std::vector<std::string>{r.cation, r.anion}));
+    EXPECT_EQ(dialogs[1].shown<RangeEntry>(), (RangeEntry{r.cation, r.anion}));
     EXPECT_EQ(ui.callsOf(Kind::Message)[0].icon, MessageIcon::Exclamation);
 }
 
@@ -86,15 +86,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AskIonRange, CancelOnARepeatedShowingEndsIt)
 {
     ScriptedUi ui;
-    ui.expectDialog("HIGHEST").text(0, "9").text(1, "9").ok();
-    ui.expectDialog("HIGHEST").text(0, "2").ok();
-    ui.expectDialog("HIGHEST").cancel();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"9", "9"}).ok();
+    ui.expectDialog(DialogId::Highest).set(&RangeEntry::highestCation, "2").ok();
+    ui.expectDialog(DialogId::Highest).cancel();
     EXPECT_FALSE(askIonRange(ui, nullptr, catalogue(5, 4)));
     EXPECT_EQ(ui.messages(), (std::vector<std::string>{rangeWarning, rangeWarning}));
-    EXPECT_EQ(ui.callsOf(Kind::Dialog)[2].shownTexts, (std::vector<std::string>{"2", "9"}));
+    EXPECT_EQ(ui.callsOf(Kind::Dialog)[2].shown<RangeEntry>(), (RangeEntry{"2", "9"}));
 
     ScriptedUi first;
-    first.expectDialog("HIGHEST").cancel();
+    first.expectDialog(DialogId::Highest).cancel();
     EXPECT_FALSE(askIonRange(first, nullptr, catalogue(5, 4)));
     EXPECT_TRUE(first.messages().empty());
 }

@@ -236,7 +236,7 @@ TEST_F(FaultShell, AFullDiskStopsQuizAndHeadingSavesWithTheirMessages)
     fs->fillCompletely();
 
     // The heading cannot be stored: no quiz is made.
-    ui.expectDialog("EDITHEADING").text(0, "New heading\r\n").ok();
+    ui.expectDialog(DialogId::EditHeading).set(&HeadingEntry::heading, "New heading\r\n").ok();
     frame->dispatchCommand(cmd::New);
     EXPECT_EQ(ui.messages(), Strings{"Unable to open valkora.hed|Warning"});
     EXPECT_EQ(fs->read("valkora.hed"), oldHeading);
@@ -245,8 +245,8 @@ TEST_F(FaultShell, AFullDiskStopsQuizAndHeadingSavesWithTheirMessages)
     // A generated quiz cannot be stored over the old one.
     fs->freeSpace();
     ui.clearCalls();
-    ui.expectDialog("EDITHEADING").ok();
-    ui.expectDialog("HIGHEST").text(0, "4").text(1, "3").ok();
+    ui.expectDialog(DialogId::EditHeading).ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"4", "3"}).ok();
     frame->dispatchCommand(cmd::New);
     ASSERT_EQ(frame->mode(), TFrame::Mode::QuizPreview);
     fs->fillCompletely();
@@ -266,8 +266,8 @@ TEST_F(FaultShell, AReadOnlyFolderKeepsEveryFileAndTheProgramGoesOn)
     const QByteArray anions = fs->read("valkora.ani");
     ASSERT_TRUE(fs->makeReadOnly());
 
-    ui.expectDialog("FIRSTDIALOG").ok();
-    ui.expectDialog("ADDCAT").text(0, "Sodium").text(1, "Na").text(2, "1").ok();
+    ui.expectDialog(DialogId::FirstDialog).ok();
+    ui.expectDialog(DialogId::AddCat).fill(IonEntry{"Sodium", "Na", "1"}).ok();
     frame->dispatchCommand(cmd::Add);
     frame->dispatchCommand(cmd::Sort);
     EXPECT_EQ(ui.messages(), (Strings{"File valkora.cat cannot be found!|Warning",

@@ -28,12 +28,12 @@ public:
     std::function<void(QPlainTextEdit&)> edit = [](QPlainTextEdit&) {};
     int headingDialogs = 0;
 
-    int runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record) override
+    int runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values) override
     {
-        if (dialog.name != "EDITHEADING")
-            return ScriptedUi::runDialog(owner, dialog, record);
+        if (dialog.id != DialogId::EditHeading)
+            return ScriptedUi::runDialog(owner, dialog, values);
         ++headingDialogs;
-        TemplateDialog window(dialog, record, qobject_cast<QWidget*>(owner));
+        TemplateDialog window(dialog, values, qobject_cast<QWidget*>(owner));
         window.show();
         auto* field = qobject_cast<QPlainTextEdit*>(window.control(101));
         if (!field)
@@ -82,7 +82,7 @@ TEST_P(HeadingRoundTrip, NewWritesTheHeadingBackAsTheFieldHandsItBack)
         }
     };
     // The range dialog that follows is cancelled: the heading is stored by then.
-    ui.expectDialog("HIGHEST").cancel();
+    ui.expectDialog(DialogId::Highest).cancel();
     FixedClock clock(7);
     Random random;
     TFrame frame(ui, clock, random);

@@ -37,7 +37,7 @@ protected:
 
 TEST_F(PracticeShell, PracticeAsksTheRangeAndStartsTheDrill)
 {
-    ui.expectDialog("HIGHEST").text(0, "2").text(1, "2").ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"2", "2"}).ok();
     frame.dispatchCommand(cmd::Practice);
     EXPECT_EQ(frame.mode(), TFrame::Mode::Practice);
     EXPECT_EQ(frame.menuName(), "MENU_2");
@@ -60,7 +60,7 @@ TEST_F(PracticeShell, PracticeAsksTheRangeAndStartsTheDrill)
 
 TEST_F(PracticeShell, CancelInTheRangeDialogLeavesCatalogueMode)
 {
-    ui.expectDialog("HIGHEST").cancel();
+    ui.expectDialog(DialogId::Highest).cancel();
     frame.dispatchCommand(cmd::Practice);
     EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
     EXPECT_EQ(frame.menuName(), "MENU_1");
@@ -69,7 +69,7 @@ TEST_F(PracticeShell, CancelInTheRangeDialogLeavesCatalogueMode)
 
 TEST_F(PracticeShell, ChangingTheCatalogueDuringPracticeChangesNoQuestion)
 {
-    ui.expectDialog("HIGHEST").text(0, "1").text(1, "1").ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"1", "1"}).ok();
     frame.dispatchCommand(cmd::Practice);
     const PracticeSession& session = frame.practiceView().session();
     ASSERT_EQ(session.compoundName(), "Sodium chloride");
@@ -85,7 +85,7 @@ TEST_F(PracticeShell, ChangingTheCatalogueDuringPracticeChangesNoQuestion)
 
 TEST_F(PracticeShell, HomeInCatalogueModeAfterASessionAsksNothing)
 {
-    ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"3", "2"}).ok();
     frame.dispatchCommand(cmd::Practice);
     frame.practiceView().practiceChar(13);
     ui.answer(MessageAnswer::No);
@@ -98,10 +98,10 @@ TEST_F(PracticeShell, HomeInCatalogueModeAfterASessionAsksNothing)
 
 TEST_F(PracticeShell, EditingCommandsChangeTheHiddenCatalogueDuringPractice)
 {
-    ui.expectDialog("HIGHEST").text(0, "3").text(1, "2").ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"3", "2"}).ok();
     frame.dispatchCommand(cmd::Practice);
-    ui.expectDialog("FIRSTDIALOG").ok();
-    ui.expectDialog("ADDCAT").text(0, "Barium").text(1, "Ba").text(2, "2").ok();
+    ui.expectDialog(DialogId::FirstDialog).ok();
+    ui.expectDialog(DialogId::AddCat).fill(IonEntry{"Barium", "Ba", "2"}).ok();
     frame.dispatchCommand(cmd::Add);
     frame.dispatchCommand(cmd::Sort);
     EXPECT_EQ(frame.mode(), TFrame::Mode::Practice);

@@ -30,7 +30,7 @@ TEST_F(QuizFlowNew, NewEditsTheHeadingAndShowsAQuizOfTheRange)
     const auto dialogs = ui.callsOf(Kind::Dialog);
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[0].text, "EDITHEADING");
-    EXPECT_EQ(dialogs[0].shownTexts, std::vector<std::string>{"Name: ____\nQuiz\n"});
+    EXPECT_EQ(dialogs[0].shown<HeadingEntry>(), HeadingEntry{"Name: ____\nQuiz\n"});
     EXPECT_EQ(dialogs[1].text, "HIGHEST");
     EXPECT_EQ(dialogs[1].owner, &frame.catalogueView());
     EXPECT_TRUE(ui.messages().empty());
@@ -54,8 +54,10 @@ TEST_F(QuizFlowNew, NewEditsTheHeadingAndShowsAQuizOfTheRange)
 TEST_F(QuizFlowNew, HeadingIsStoredWithEveryLineFeedAsCarriageReturnLineFeed)
 {
     // A typed break comes back as 0D 0A, a wrap point as 0D 0D 0A.
-    ui.expectDialog("EDITHEADING").text(0, "Line one\r\r\nLine two\r\n").ok();
-    ui.expectDialog("HIGHEST").text(0, "1").text(1, "1").ok();
+    ui.expectDialog(DialogId::EditHeading)
+        .set(&HeadingEntry::heading, "Line one\r\r\nLine two\r\n")
+        .ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"1", "1"}).ok();
     frame.dispatchCommand(cmd::New);
 
     EXPECT_EQ(files.folder.read("valkora.hed"), QByteArray("Line one\r\r\r\nLine two\r\r\n"));
@@ -67,22 +69,22 @@ TEST_F(QuizFlowNew, HeadingIsStoredWithEveryLineFeedAsCarriageReturnLineFeed)
     ui.answer(MessageAnswer::No);
     frame.dispatchCommand(cmd::DontPrint);
     ui.clearCalls();
-    ui.expectDialog("EDITHEADING").cancel();
+    ui.expectDialog(DialogId::EditHeading).cancel();
     frame.dispatchCommand(cmd::New);
-    EXPECT_EQ(ui.callsOf(Kind::Dialog).at(0).shownTexts,
-              std::vector<std::string>{"Line one\nLine two\n"});
+    EXPECT_EQ(ui.callsOf(Kind::Dialog).at(0).shown<HeadingEntry>(),
+              HeadingEntry{"Line one\nLine two\n"});
 }
 
 TEST_F(QuizFlowNew, CancelledHeadingLeavesTheFileAndMakesNoQuiz)
 {
     const QByteArray odd("Name:\r\r\r\n\nQuiz\x1a after the end");
     files.folder.write("valkora.hed", odd);
-    ui.expectDialog("EDITHEADING").text(0, "Something else").cancel();
+    ui.expectDialog(DialogId::EditHeading).set(&HeadingEntry::heading, "Something else").cancel();
     frame.dispatchCommand(cmd::New);
 
     EXPECT_EQ(files.folder.read("valkora.hed"), odd);
     ASSERT_EQ(ui.calls().size(), 1u);
-    EXPECT_EQ(ui.calls()[0].shownTexts, std::vector<std::string>{"Name:\n\nQuiz"});
+    EXPECT_EQ(ui.calls()[0].shown<HeadingEntry>(), HeadingEntry{"Name:\n\nQuiz"});
     EXPECT_EQ(frame.mode(), TFrame::Mode::Catalogue);
     EXPECT_EQ(frame.menuName(), "MENU_1");
     EXPECT_EQ(view().sentenceCount(), 0u);
@@ -117,7 +119,7 @@ TEST_F(QuizFlowNew, HeadingThatCannotBeStoredIsReportedAndMakesNoQuiz)
         ASSERT_TRUE(QFile::remove(files.folder.path("valkora.hed")));
         ASSERT_TRUE(QDir(files.folder.path(".")).mkdir("valkora.hed"));
     };
-    ui.expectDialog("EDITHEADING").text(0, "Class 7B\n").ok();
+    ui.expectDialog(DialogId::EditHeading).set(&HeadingEntry::heading, "Class 7B\n").ok();
     frame.dispatchCommand(cmd::New);
 
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"Unable to open valkora.hed|Warning"});
@@ -129,8 +131,8 @@ TEST_F(QuizFlowNew, HeadingThatCannotBeStoredIsReportedAndMakesNoQuiz)
 
 TEST_F(QuizFlowNew, CancelInTheRangeDialogKeepsTheStoredHeadingAndTheMode)
 {
-    ui.expectDialog("EDITHEADING").text(0, "Class 7B\n").ok();
-    ui.expectDialog("HIGHEST").cancel();
+    ui.expectDialog(DialogId::EditHeading).set(&HeadingEntry::heading, "Class 7B\n").ok();
+    ui.expectDialog(DialogId::Highest).cancel();
     frame.dispatchCommand(cmd::New);
 
     EXPECT_EQ(files.folder.read("valkora.hed"), QByteArray("Class 7B\r\n"));
@@ -143,11 +145,11 @@ TEST_F(QuizFlowNew, CancelInTheRangeDialogKeepsTheStoredHeadingAndTheMode)
 
 TEST_F(QuizFlowNew, NewDuringPracticeStoresTheHeadingAndTheSessionGoesOn)
 {
-    ui.expectDialog("HIGHEST").text(0, "2").text(1, "2").ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"2", "2"}).ok();
     frame.dispatchCommand(cmd::Practice);
     ASSERT_TRUE(frame.practiceView().sessionActive());
 
-    ui.expectDialog("EDITHEADING").text(0, "Practice day\n").ok();
+    ui.expectDialog(DialogId::EditHeading).set(&HeadingEntry::heading, "Practice day\n").ok();
     frame.dispatchCommand(cmd::New);
 
     EXPECT_EQ(files.folder.read("valkora.hed"), QByteArray("Practice day\r\n"));
@@ -168,7 +170,7 @@ protected:
 
 TEST_F(QuizFlowNoAnions, NewStoresTheHeadingButMakesNoQuiz)
 {
-    ui.expectDialog("EDITHEADING").text(0, "Class 7B\n").ok();
+    ui.expectDialog(DialogId::EditHeading).set(&HeadingEntry::heading, "Class 7B\n").ok();
     frame.dispatchCommand(cmd::New);
 
     EXPECT_EQ(files.folder.read("valkora.hed"), QByteArray("Class 7B\r\n"));
@@ -203,7 +205,7 @@ TEST_F(QuizFlowRemake, ReturnMakesAFreshQuizFromEmptiedLists)
 {
     makeQuiz("4", "3");
     ui.clearCalls();
-    ui.expectDialog("HIGHEST").text(0, "3").text(1, "3").ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"3", "3"}).ok();
     frame.dispatchCommand(cmd::Return);
 
     EXPECT_EQ(ui.calls().size(), 1u);
@@ -223,7 +225,7 @@ TEST_F(QuizFlowRemake, QuizMadeAfterAnOpenedOneIsOfferedForStoring)
     frame.dispatchCommand(cmd::Open);
     ASSERT_TRUE(view().openedFromFile());
 
-    ui.expectDialog("HIGHEST").text(0, "2").text(1, "2").ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"2", "2"}).ok();
     frame.dispatchCommand(cmd::Return);
     EXPECT_FALSE(view().openedFromFile());
     EXPECT_EQ(view().sentences().at(0), TSentence("Name: ____\n", 0));

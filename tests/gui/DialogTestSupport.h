@@ -1,8 +1,10 @@
 #pragma once
 
 #include "gui/TemplateDialog.h"
-#include "platform/TransferRecord.h"
+#include "platform/DialogValues.h"
+#include "resources/DialogRecords.h"
 #include "resources/DialogTemplates.h"
+#include "support/EveryDialog.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -22,47 +24,80 @@
 #include <string>
 #include <vector>
 
-// What the tests of the template dialog and its fields share: the records the program runs each
-// dialog with, a dialog opened on an owner, and ways to type, paste and read back a field.
+// What the tests of the template dialog and its fields share: each dialog opened on an owner
+// with a record of its own type bound as the program binds it, and ways to type, paste and
+// read back a field.
 namespace dialogtest {
 
-inline TransferRecord::FieldShape text(int width)
+// The dialog with this resource name, for tables that name their rows after it.
+inline DialogId dialogNamed(const std::string& name)
 {
-    return TransferRecord::textField(width);
-}
-inline constexpr TransferRecord::FieldShape choice = TransferRecord::choiceField();
-
-// The records the program runs each dialog with.
-inline TransferRecord recordFor(const std::string& name)
-{
-    if (name == "FIRSTDIALOG")
-        return {choice, choice};
-    if (name == "ADDCAT" || name == "ADDAN" || name == "CHANGECAT" || name == "CHANGEAN")
-        return {text(20), text(15), text(6)};
-    if (name == "NUMBERDLG")
-        return {text(6), choice, choice};
-    if (name == "HIGHEST" || name == "NAMEDLG")
-        return {text(20), text(20)};
-    if (name == "EDITHEADING")
-        return {text(121)};
-    throw std::invalid_argument("no record for " + name);
+    for (const DialogTemplate& t : allDialogTemplates())
+        if (t.name == name)
+            return t.id;
+    throw std::invalid_argument("no dialog " + name);
 }
 
-// A shown dialog on a shown owner, with the record the program gives it.
+// A record held for a dialog, seen by control id through its binding.
+class HeldRecord {
+public:
+    virtual ~HeldRecord() = default;
+    virtual DialogValues& values() = 0;
+};
+
+template <typename Record>
+class HeldRecordOf final : public HeldRecord {
+public:
+    explicit HeldRecordOf(Record initial) : record(std::move(initial)) {}
+    DialogValues& values() override { return bound; }
+
+    Record record;
+
+private:
+    BoundRecord<Record> bound{record, dialogFields<Record>()};
+};
+
+template <typename Record>
+std::unique_ptr<HeldRecord> held(Record record)
+{
+    return std::make_unique<HeldRecordOf<Record>>(std::move(record));
+}
+
+// An empty record of the type the dialog runs with.
+inline std::unique_ptr<HeldRecord> recordFor(DialogId id)
+{
+    std::unique_ptr<HeldRecord> result;
+    forEveryDialog([&]<DialogId dialog>() {
+        if (dialog == id)
+            result = held(DialogRecord<dialog>{});
+    });
+    return result;
+}
+
+// A shown dialog on a shown owner, with a record of the type the program gives it.
 struct OpenDialog {
-    explicit OpenDialog(const std::string& name) : OpenDialog(name, recordFor(name)) {}
-    OpenDialog(const std::string& name, TransferRecord initial) : record(std::move(initial))
+    explicit OpenDialog(DialogId id) : OpenDialog(id, recordFor(id)) {}
+    explicit OpenDialog(const std::string& name) : OpenDialog(dialogNamed(name)) {}
+    OpenDialog(DialogId id, std::unique_ptr<HeldRecord> initial) : holder(std::move(initial))
     {
         owner.setGeometry(100, 50, 500, 400);
         owner.show();
-        dialog = std::make_unique<TemplateDialog>(dialogTemplate(name), record, &owner);
+        dialog = std::make_unique<TemplateDialog>(dialogTemplate(id), holder->values(), &owner);
         dialog->show();
     }
 
     QWidget* control(int id) const { return dialog->control(id); }
     void click(int id) const { QTest::mouseClick(control(id), Qt::LeftButton); }
+    // The record as the engine sees it, by control id.
+    DialogValues& values() { return holder->values(); }
+    // The record as the program sees it.
+    template <typename Record>
+    Record& record()
+    {
+        return dynamic_cast<HeldRecordOf<Record>&>(*holder).record;
+    }
 
-    TransferRecord record;
+    std::unique_ptr<HeldRecord> holder;
     QWidget owner;
     std::unique_ptr<TemplateDialog> dialog;
 };

@@ -77,7 +77,7 @@ class TemplateDialogHeadingRemoval : public ::testing::TestWithParam<RemovalCase
 TEST_P(TemplateDialogHeadingRemoval, IsRefusedWhenItWouldWrapPastTheRecord)
 {
     const RemovalCase& c = GetParam();
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     typeHeading(heading, c.typed);
@@ -105,7 +105,7 @@ TEST_P(TemplateDialogHeadingRemoval, IsRefusedWhenItWouldWrapPastTheRecord)
     }
     const std::string asShown = recordAsShown(heading);
     open.click(1);
-    EXPECT_EQ(open.record.text(0), asShown); // nothing cut off
+    EXPECT_EQ(open.record<HeadingEntry>().heading, asShown); // nothing cut off
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -148,7 +148,7 @@ TEST(TemplateDialogHeadingMenu, OffersTheUsualEditActionsWithTheirKeys)
         {nullptr, "", {}},
         {"selectAll", "Select All", QKeySequence::SelectAll},
     };
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     QMenu* menu = openMenu(heading);
@@ -190,9 +190,7 @@ class TemplateDialogHeadingMenuState : public ::testing::TestWithParam<MenuState
 TEST_P(TemplateDialogHeadingMenuState, EnablesWhatCanBeDoneNow)
 {
     const MenuStateCase& c = GetParam();
-    TransferRecord record = recordFor("EDITHEADING");
-    record.setText(0, c.record);
-    OpenDialog open("EDITHEADING", record);
+    OpenDialog open(DialogId::EditHeading, held(fittedToDialog(HeadingEntry{c.record})));
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     heading->moveCursor(QTextCursor::End);
@@ -243,9 +241,7 @@ class TemplateDialogHeadingMenuEdit : public ::testing::TestWithParam<MenuEditCa
 TEST_P(TemplateDialogHeadingMenuEdit, DoesWhatItsKeyDoes)
 {
     const MenuEditCase& c = GetParam();
-    TransferRecord record = recordFor("EDITHEADING");
-    record.setText(0, c.record);
-    OpenDialog open("EDITHEADING", record);
+    OpenDialog open(DialogId::EditHeading, held(fittedToDialog(HeadingEntry{c.record})));
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     placeCursor(heading, c.from, c.to);
@@ -257,7 +253,7 @@ TEST_P(TemplateDialogHeadingMenuEdit, DoesWhatItsKeyDoes)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), c.clipboardAfter);
     const std::string asShown = recordAsShown(heading);
     open.click(1);
-    EXPECT_EQ(open.record.text(0), asShown);
+    EXPECT_EQ(open.record<HeadingEntry>().heading, asShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -279,9 +275,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Undo and Redo from the menu go back and forth over the same steps as their keys.
 TEST(TemplateDialogHeadingMenu, UndoAndRedoStepThroughTheTypedEdits)
 {
-    TransferRecord record = recordFor("EDITHEADING");
-    record.setText(0, "Quiz");
-    OpenDialog open("EDITHEADING", record);
+    OpenDialog open(DialogId::EditHeading, held(fittedToDialog(HeadingEntry{"Quiz"})));
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     heading->moveCursor(QTextCursor::End);
@@ -296,7 +290,7 @@ TEST(TemplateDialogHeadingMenu, UndoAndRedoStepThroughTheTypedEdits)
     QTest::keyClick(heading, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(shownText(heading), "Quiz");
     open.click(1);
-    EXPECT_EQ(open.record.text(0), "Quiz");
+    EXPECT_EQ(open.record<HeadingEntry>().heading, "Quiz");
 }
 
 } // namespace

@@ -29,7 +29,7 @@ class TemplateDialogHeadingTyping : public ::testing::TestWithParam<HeadingCase>
 TEST_P(TemplateDialogHeadingTyping, HandsBackTheLineEndsTheFieldShows)
 {
     const HeadingCase& c = GetParam();
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     typeHeading(heading, c.typed);
@@ -37,7 +37,7 @@ TEST_P(TemplateDialogHeadingTyping, HandsBackTheLineEndsTheFieldShows)
     EXPECT_TRUE(open.dialog->isVisible());
     open.click(1);
     EXPECT_EQ(open.dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(open.record.text(0), c.stored);
+    EXPECT_EQ(open.record<HeadingEntry>().heading, c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TemplateDialogHeading, WrapsWordsPastTheEdgeWhereItsLayoutShowsTheWrap)
 {
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     const QString typed =
@@ -80,14 +80,14 @@ TEST(TemplateDialogHeading, WrapsWordsPastTheEdgeWhereItsLayoutShowsTheWrap)
 
     const std::string asShown = recordAsShown(heading);
     open.click(1);
-    EXPECT_EQ(open.record.text(0),
+    EXPECT_EQ(open.record<HeadingEntry>().heading,
               "Quiz 4: write the name of each ionic compound and the \r\r\nformula for each name.");
-    EXPECT_EQ(open.record.text(0), asShown);
+    EXPECT_EQ(open.record<HeadingEntry>().heading, asShown);
 }
 
 TEST(TemplateDialogHeading, HoldsSixtyCharactersALineWhateverTheFieldsWidth)
 {
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     typeHeading(heading, run(61, 'm'));
@@ -115,7 +115,7 @@ class TemplateDialogHeadingLimit : public ::testing::TestWithParam<HeadingLimitC
 TEST_P(TemplateDialogHeadingLimit, RefusesEveryKeyThatWouldPassTheRecord)
 {
     const HeadingLimitCase& c = GetParam();
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     typeHeading(heading, c.typed);
@@ -128,7 +128,7 @@ TEST_P(TemplateDialogHeadingLimit, RefusesEveryKeyThatWouldPassTheRecord)
         EXPECT_EQ(heading->textCursor().position(), c.typed.size());
     }
     open.click(1);
-    EXPECT_EQ(open.record.text(0), c.stored);
+    EXPECT_EQ(open.record<HeadingEntry>().heading, c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TemplateDialogHeading, ARefusedKeyLeavesNoTraceInTextCursorOrUndo)
 {
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     const QString full = run(60, 'a') + run(57, 'b');
@@ -182,13 +182,13 @@ class TemplateDialogHeadingPaste : public ::testing::TestWithParam<HeadingPasteC
 TEST_P(TemplateDialogHeadingPaste, TakesWhatStillFits)
 {
     const HeadingPasteCase& c = GetParam();
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     typeHeading(heading, c.typed);
     paste(heading, c.pasted);
     open.click(1);
-    EXPECT_EQ(open.record.text(0), c.stored);
+    EXPECT_EQ(open.record<HeadingEntry>().heading, c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TemplateDialogHeading, InputMethodCommitsOnlyWhatFits)
 {
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     const QString typed = run(60, 'a') + run(56, 'b');
@@ -224,12 +224,12 @@ TEST(TemplateDialogHeading, InputMethodCommitsOnlyWhatFits)
     QApplication::sendEvent(heading, &enough);
     EXPECT_EQ(shownText(heading), typed + "c");
     open.click(1);
-    EXPECT_EQ(open.record.text(0), bytes(60, 'a') + "\r\r\n" + bytes(56, 'b') + "c");
+    EXPECT_EQ(open.record<HeadingEntry>().heading, bytes(60, 'a') + "\r\r\n" + bytes(56, 'b') + "c");
 }
 
 TEST(TemplateDialogHeading, TextStillBeingComposedIsNotHandedBack)
 {
-    OpenDialog open("EDITHEADING");
+    OpenDialog open(DialogId::EditHeading);
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     typeHeading(heading, run(58, 'a'));
@@ -238,7 +238,7 @@ TEST(TemplateDialogHeading, TextStillBeingComposedIsNotHandedBack)
     ASSERT_EQ(layoutLines(heading)[0].size(), 2); // the field shows it wrapped
 
     open.click(1);
-    EXPECT_EQ(open.record.text(0), bytes(58, 'a'));
+    EXPECT_EQ(open.record<HeadingEntry>().heading, bytes(58, 'a'));
 }
 
 struct HeadingOpeningCase {
@@ -253,14 +253,12 @@ class TemplateDialogHeadingOpening : public ::testing::TestWithParam<HeadingOpen
 TEST_P(TemplateDialogHeadingOpening, ShowsLineFeedsAsLineBreaksAndOkGivesThemBackAsTheyCame)
 {
     const HeadingOpeningCase& c = GetParam();
-    TransferRecord record = recordFor("EDITHEADING");
-    record.setText(0, c.record);
-    OpenDialog open("EDITHEADING", record);
+    OpenDialog open(DialogId::EditHeading, held(fittedToDialog(HeadingEntry{c.record})));
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(shownText(heading), c.shown);
     open.click(1);
-    EXPECT_EQ(open.record.text(0), c.stored);
+    EXPECT_EQ(open.record<HeadingEntry>().heading, c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -311,9 +309,7 @@ class TemplateDialogHeadingEdit : public ::testing::TestWithParam<HeadingEditCas
 TEST_P(TemplateDialogHeadingEdit, HandsBackOnlyTheGivenLineFeedsThatAreLeftBare)
 {
     const HeadingEditCase& c = GetParam();
-    TransferRecord record = recordFor("EDITHEADING");
-    record.setText(0, c.record);
-    OpenDialog open("EDITHEADING", record);
+    OpenDialog open(DialogId::EditHeading, held(fittedToDialog(HeadingEntry{c.record})));
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     for (const HeadingEditStep& step : c.steps) {
@@ -337,7 +333,7 @@ TEST_P(TemplateDialogHeadingEdit, HandsBackOnlyTheGivenLineFeedsThatAreLeftBare)
         }
     }
     open.click(1);
-    EXPECT_EQ(open.record.text(0), c.stored);
+    EXPECT_EQ(open.record<HeadingEntry>().heading, c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -380,9 +376,7 @@ TEST(TemplateDialogHeading, AFullHeadingOfLineFeedsTakesNoTypedBreakInTheirPlace
     // Four lines of 29 characters, each ended by a line feed: 120 characters.
     const std::string line = bytes(29, 'a') + "\n";
     const std::string full = line + line + line + line;
-    TransferRecord record = recordFor("EDITHEADING");
-    record.setText(0, full);
-    OpenDialog open("EDITHEADING", record);
+    OpenDialog open(DialogId::EditHeading, held(fittedToDialog(HeadingEntry{full})));
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
 
@@ -396,14 +390,12 @@ TEST(TemplateDialogHeading, AFullHeadingOfLineFeedsTakesNoTypedBreakInTheirPlace
     placeCursor(heading, 120, 120);
     typeHeading(heading, "d");
     open.click(1);
-    EXPECT_EQ(open.record.text(0), bytes(29, 'a') + "c" + bytes(29, 'a') + "\n" + line + line);
+    EXPECT_EQ(open.record<HeadingEntry>().heading, bytes(29, 'a') + "c" + bytes(29, 'a') + "\n" + line + line);
 }
 
 TEST(TemplateDialogHeading, TooLongFromTheRecordCanStillBeShortened)
 {
-    TransferRecord record = recordFor("EDITHEADING");
-    record.setText(0, bytes(120, 'a')); // 123 bytes once wrapped
-    OpenDialog open("EDITHEADING", record);
+    OpenDialog open(DialogId::EditHeading, held(fittedToDialog(HeadingEntry{bytes(120, 'a')}))); // 123 bytes once wrapped
     QPlainTextEdit* heading = headingField(open);
     ASSERT_NE(heading, nullptr);
     heading->moveCursor(QTextCursor::End);
@@ -417,7 +409,7 @@ TEST(TemplateDialogHeading, TooLongFromTheRecordCanStillBeShortened)
     typeHeading(heading, "b");
     EXPECT_EQ(shownText(heading), run(117, 'a'));
     open.click(1);
-    EXPECT_EQ(open.record.text(0), bytes(60, 'a') + "\r\r\n" + bytes(57, 'a'));
+    EXPECT_EQ(open.record<HeadingEntry>().heading, bytes(60, 'a') + "\r\r\n" + bytes(57, 'a'));
 }
 
 } // namespace

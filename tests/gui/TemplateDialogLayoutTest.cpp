@@ -320,8 +320,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TemplateDialogPlacement, CentresOnTheScreenWithoutOwnerAndStaysOnIt)
 {
-    TransferRecord record = recordFor("EDITHEADING");
-    TemplateDialog alone(dialogTemplate("EDITHEADING"), record, nullptr);
+    HeadingEntry record;
+    BoundRecord<HeadingEntry> values(record, dialogFields<HeadingEntry>());
+    TemplateDialog alone(dialogTemplate(DialogId::EditHeading), values, nullptr);
     alone.show();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_LE((alone.geometry().center() - screen.center()).manhattanLength(), 2);
@@ -329,7 +330,7 @@ TEST(TemplateDialogPlacement, CentresOnTheScreenWithoutOwnerAndStaysOnIt)
     QWidget owner;
     owner.setGeometry(screen.right() - 100, screen.bottom() - 80, 100, 80);
     owner.show();
-    TemplateDialog nearEdge(dialogTemplate("EDITHEADING"), record, &owner);
+    TemplateDialog nearEdge(dialogTemplate(DialogId::EditHeading), values, &owner);
     nearEdge.show();
     EXPECT_TRUE(screen.contains(nearEdge.geometry())) << nearEdge.geometry().x() << ","
                                                       << nearEdge.geometry().y();
@@ -338,15 +339,16 @@ TEST(TemplateDialogPlacement, CentresOnTheScreenWithoutOwnerAndStaysOnIt)
 // The template's place is counted from where the owner's own drawing starts.
 TEST(TemplateDialogPlacement, CountsFromTheOwnersClientArea)
 {
-    TransferRecord record = recordFor("EDITHEADING");
-    const DialogTemplate& heading = dialogTemplate("EDITHEADING");
+    HeadingEntry record;
+    BoundRecord<HeadingEntry> values(record, dialogFields<HeadingEntry>());
+    const DialogTemplate& heading = dialogTemplate(DialogId::EditHeading);
 
     QMainWindow frame;
     frame.menuBar()->addMenu(QStringLiteral("&Quiz"));
     frame.setCentralWidget(new QWidget);
     frame.setGeometry(60, 40, 640, 520);
     frame.show();
-    TemplateDialog fromFrame(heading, record, &frame);
+    TemplateDialog fromFrame(heading, values, &frame);
     fromFrame.show();
     const Units units(fromFrame.font());
     const QPoint offset(units.x(heading.frame.x), units.y(heading.frame.y));
@@ -358,7 +360,7 @@ TEST(TemplateDialogPlacement, CountsFromTheOwnersClientArea)
     view.setLineWidth(2);
     view.setGeometry(60, 40, 640, 520);
     view.show();
-    TemplateDialog fromView(heading, record, &view);
+    TemplateDialog fromView(heading, values, &view);
     fromView.show();
     ASSERT_GT(view.viewport()->x(), 0); // inside the frame
     EXPECT_EQ(fromView.geometry().topLeft(), view.viewport()->mapToGlobal(offset));

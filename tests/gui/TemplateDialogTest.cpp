@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,14 +19,16 @@ using namespace dialogtest;
 // Declared here for argument lookup: a failing row is shown by its name, not its bytes.
 using dialogtest::PrintTo;
 
-// Each field as text, to compare a whole record before and after.
-std::vector<std::string> contents(const TransferRecord& record)
+using Contents = std::map<int, std::string>;
+
+// Each field as text by its control, to compare a whole record before and after.
+Contents contents(DialogValues& values)
 {
-    std::vector<std::string> fields;
-    for (int i = 0; i < record.fieldCount(); ++i)
-        fields.push_back(record.kind(i) == TransferRecord::Kind::Text
-                             ? record.text(i)
-                             : std::to_string(record.choice(i)));
+    Contents fields;
+    for (const DialogValues::Field& field : values.fields())
+        fields[field.controlId] = field.kind == DialogValues::Kind::Text
+                                      ? values.text(field.controlId)
+                                      : std::to_string(values.choice(field.controlId));
     return fields;
 }
 
@@ -33,7 +36,6 @@ struct EntryCase {
     const char* name;
     const char* dialog;
     int id;
-    int field;
     QString input;
     bool pasted;
     std::string stored;
@@ -52,37 +54,37 @@ TEST_P(TemplateDialogEntry, OkStoresWhatTheFieldTook)
     open.click(1);
     EXPECT_EQ(open.dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(open.dialog->isVisible());
-    EXPECT_EQ(open.record.text(c.field), c.stored);
+    EXPECT_EQ(open.values().text(c.id), c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TemplateDialogs, TemplateDialogEntry,
     ::testing::Values(
-        EntryCase{"IonNameKeepsNineteen", "ADDCAT", 101, 0, "Sodium hydrogen carbonate", false,
+        EntryCase{"IonNameKeepsNineteen", "ADDCAT", 101, "Sodium hydrogen carbonate", false,
                   "Sodium hydrogen car"},
-        EntryCase{"IonSymbolKeepsFourteen", "CHANGEAN", 102, 1, "HCO3HCO3HCO3HCO3HCO3", false,
+        EntryCase{"IonSymbolKeepsFourteen", "CHANGEAN", 102, "HCO3HCO3HCO3HCO3HCO3", false,
                   "HCO3HCO3HCO3HC"},
-        EntryCase{"LastNameKeepsNineteen", "NAMEDLG", 102, 1, "Abcdefghijklmnopqrstuvwxy",
+        EntryCase{"LastNameKeepsNineteen", "NAMEDLG", 102, "Abcdefghijklmnopqrstuvwxy",
                   false, "Abcdefghijklmnopqrs"},
-        EntryCase{"Latin1LettersAreStoredAsBytes", "NAMEDLG", 101, 0,
+        EntryCase{"Latin1LettersAreStoredAsBytes", "NAMEDLG", 101,
                   QStringLiteral(u"\u00C5ngstr\u00F6m"), false, "\xC5ngstr\xF6m"},
-        EntryCase{"HighestNumber", "HIGHEST", 102, 1, "12", false, "12"},
-        EntryCase{"IonNumber", "NUMBERDLG", 101, 0, "7", false, "7"},
-        EntryCase{"HeadingKeepsWhatFitsWithItsWrap", "EDITHEADING", 101, 0,
+        EntryCase{"HighestNumber", "HIGHEST", 102, "12", false, "12"},
+        EntryCase{"IonNumber", "NUMBERDLG", 101, "7", false, "7"},
+        EntryCase{"HeadingKeepsWhatFitsWithItsWrap", "EDITHEADING", 101,
                   QString("Chemistry ").repeated(13), false,
                   times(6, "Chemistry ") + "\r\r\n" + times(5, "Chemistry ") + "Chemist"},
-        EntryCase{"PastedNameIsCut", "ADDAN", 101, 0, "Sodium hydrogen carbonate", true,
+        EntryCase{"PastedNameIsCut", "ADDAN", 101, "Sodium hydrogen carbonate", true,
                   "Sodium hydrogen car"},
-        EntryCase{"PastedNonLatin1IsRefused", "ADDCAT", 101, 0,
+        EntryCase{"PastedNonLatin1IsRefused", "ADDCAT", 101,
                   QStringLiteral(u"\u03A9mega"), true, ""},
-        EntryCase{"PastedHeadingIsCut", "EDITHEADING", 101, 0,
+        EntryCase{"PastedHeadingIsCut", "EDITHEADING", 101,
                   QString("Chemistry ").repeated(13), true,
                   times(6, "Chemistry ") + "\r\r\n" + times(5, "Chemistry ") + "Chemist"},
-        EntryCase{"PastedHeadingKeepsLineBreaks", "EDITHEADING", 101, 0, "Quiz 1\r\nName:",
+        EntryCase{"PastedHeadingKeepsLineBreaks", "EDITHEADING", 101, "Quiz 1\r\nName:",
                   true, "Quiz 1\r\nName:"},
-        EntryCase{"PastedHeadingKeepsNoBreakSpaces", "EDITHEADING", 101, 0,
+        EntryCase{"PastedHeadingKeepsNoBreakSpaces", "EDITHEADING", 101,
                   QStringLiteral(u"Quiz\u00A0one"), true, "Quiz\xA0one"},
-        EntryCase{"PastedHeadingNonLatin1IsRefused", "EDITHEADING", 101, 0,
+        EntryCase{"PastedHeadingNonLatin1IsRefused", "EDITHEADING", 101,
                   QStringLiteral(u"Quiz \u2013 ions"), true, ""}),
     byName);
 
@@ -105,7 +107,7 @@ TEST_P(TemplateDialogForeignKeys, AreRefused)
     QTest::keyClicks(field, "2");
     EXPECT_EQ(shownText(field), "12");
     open.click(1);
-    EXPECT_EQ(open.record.text(0), "12");
+    EXPECT_EQ(open.values().text(c.id), "12");
 }
 
 INSTANTIATE_TEST_SUITE_P(TemplateDialogs, TemplateDialogForeignKeys,
@@ -119,7 +121,7 @@ struct ChoiceCase {
     const char* dialog;
     const char* typed; // into control 101, when it is an edit
     std::vector<int> clicks;
-    std::vector<std::string> stored;
+    Contents stored;
 };
 
 class TemplateDialogChoices : public ::testing::TestWithParam<ChoiceCase> {};
@@ -134,30 +136,33 @@ TEST_P(TemplateDialogChoices, OkStoresTheCheckedButton)
         open.click(id);
     open.click(1);
     EXPECT_EQ(open.dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(contents(open.record), c.stored);
+    EXPECT_EQ(contents(open.values()), c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TemplateDialogs, TemplateDialogChoices,
-    ::testing::Values(ChoiceCase{"NoneChecked", "FIRSTDIALOG", "", {}, {"0", "0"}},
-                      ChoiceCase{"Cation", "FIRSTDIALOG", "", {101}, {"1", "0"}},
-                      ChoiceCase{"AnionAfterCation", "FIRSTDIALOG", "", {101, 102}, {"0", "1"}},
-                      ChoiceCase{"CationAfterAnion", "FIRSTDIALOG", "", {102, 101}, {"1", "0"}},
-                      ChoiceCase{"NumberAndCation", "NUMBERDLG", "4", {105}, {"4", "1", "0"}},
-                      ChoiceCase{"NumberAndAnion", "NUMBERDLG", "4", {105, 106},
-                                 {"4", "0", "1"}}),
+    ::testing::Values(
+        ChoiceCase{"NoneChecked", "FIRSTDIALOG", "", {}, {{101, "0"}, {102, "0"}}},
+        ChoiceCase{"Cation", "FIRSTDIALOG", "", {101}, {{101, "1"}, {102, "0"}}},
+        ChoiceCase{"AnionAfterCation", "FIRSTDIALOG", "", {101, 102}, {{101, "0"}, {102, "1"}}},
+        ChoiceCase{"CationAfterAnion", "FIRSTDIALOG", "", {102, 101}, {{101, "1"}, {102, "0"}}},
+        ChoiceCase{"NumberAndCation", "NUMBERDLG", "4", {105},
+                   {{101, "4"}, {105, "1"}, {106, "0"}}},
+        ChoiceCase{"NumberAndAnion", "NUMBERDLG", "4", {105, 106},
+                   {{101, "4"}, {105, "0"}, {106, "1"}}}),
     byName);
 
 // Every text field holding something and the first choice checked.
-TransferRecord filled(const std::string& name)
+std::unique_ptr<HeldRecord> filled(const std::string& name)
 {
-    TransferRecord record = recordFor(name);
+    std::unique_ptr<HeldRecord> record = recordFor(dialogNamed(name));
+    DialogValues& values = record->values();
     bool firstChoice = true;
-    for (int i = 0; i < record.fieldCount(); ++i) {
-        if (record.kind(i) == TransferRecord::Kind::Text) {
-            record.setText(i, "K\xE9pt");
+    for (const DialogValues::Field& field : values.fields()) {
+        if (field.kind == DialogValues::Kind::Text) {
+            values.setText(field.controlId, "K\xE9pt");
         } else {
-            record.setChoice(i, firstChoice ? 1 : 0);
+            values.setChoice(field.controlId, firstChoice ? 1 : 0);
             firstChoice = false;
         }
     }
@@ -177,8 +182,8 @@ class TemplateDialogLeaving : public ::testing::TestWithParam<LeaveCase> {};
 TEST_P(TemplateDialogLeaving, KeepsTheRecordByteForByte)
 {
     const LeaveCase& c = GetParam();
-    OpenDialog open(c.dialog, filled(c.dialog));
-    const std::vector<std::string> before = contents(open.record);
+    OpenDialog open(dialogNamed(c.dialog), filled(c.dialog));
+    const Contents before = contents(open.values());
 
     for (QWidget* control : open.dialog->controls()) {
         if (auto* line = qobject_cast<QLineEdit*>(control)) {
@@ -208,7 +213,7 @@ TEST_P(TemplateDialogLeaving, KeepsTheRecordByteForByte)
     }
     EXPECT_FALSE(open.dialog->isVisible());
     EXPECT_EQ(open.dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(contents(open.record), before);
+    EXPECT_EQ(contents(open.values()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -225,8 +230,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct OpeningCase {
     const char* name;
     const char* dialog;
-    std::vector<int> bound; // the bound controls, in field order
-    TransferRecord (*record)();
+    std::vector<int> bound; // the bound controls, in the binding's order
+    std::unique_ptr<HeldRecord> (*record)();
 };
 
 class TemplateDialogOpening : public ::testing::TestWithParam<OpeningCase> {};
@@ -234,62 +239,48 @@ class TemplateDialogOpening : public ::testing::TestWithParam<OpeningCase> {};
 TEST_P(TemplateDialogOpening, ShowsTheRecordAndOkGivesItBackUnchanged)
 {
     const OpeningCase& c = GetParam();
-    OpenDialog open(c.dialog, c.record());
-    const std::vector<std::string> before = contents(open.record);
-    ASSERT_EQ(static_cast<int>(c.bound.size()), open.record.fieldCount());
+    OpenDialog open(dialogNamed(c.dialog), c.record());
+    DialogValues& values = open.values();
+    const Contents before = contents(values);
+    std::vector<int> bound;
+    for (const DialogValues::Field& field : values.fields())
+        bound.push_back(field.controlId);
+    ASSERT_EQ(bound, c.bound);
 
-    for (int field = 0; field < open.record.fieldCount(); ++field) {
-        SCOPED_TRACE("field " + std::to_string(field));
-        QWidget* control = open.control(c.bound[field]);
-        if (open.record.kind(field) == TransferRecord::Kind::Text) {
-            EXPECT_EQ(shownText(control), QString::fromLatin1(open.record.text(field)));
+    for (const DialogValues::Field& field : values.fields()) {
+        SCOPED_TRACE("control " + std::to_string(field.controlId));
+        QWidget* control = open.control(field.controlId);
+        if (field.kind == DialogValues::Kind::Text) {
+            EXPECT_EQ(shownText(control), QString::fromLatin1(values.text(field.controlId)));
         } else {
             auto* radio = qobject_cast<QRadioButton*>(control);
             ASSERT_NE(radio, nullptr);
-            EXPECT_EQ(radio->isChecked(), open.record.choice(field) == 1);
+            EXPECT_EQ(radio->isChecked(), values.choice(field.controlId) == 1);
         }
     }
     open.click(1);
     EXPECT_EQ(open.dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(contents(open.record), before);
+    EXPECT_EQ(contents(values), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TemplateDialogs, TemplateDialogOpening,
     ::testing::Values(
         OpeningCase{"Ion", "CHANGECAT", {101, 102, 103},
-                    +[] {
-                        TransferRecord r{text(20), text(15), text(6)};
-                        r.setText(0, "Ammonium");
-                        r.setText(1, "NH4");
-                        r.setText(2, "1");
-                        return r;
-                    }},
+                    +[] { return held(IonEntry{"Ammonium", "NH4", "1"}); }},
         OpeningCase{"Number", "NUMBERDLG", {101, 105, 106},
-                    +[] {
-                        TransferRecord r{text(6), choice, choice};
-                        r.setText(0, "3");
-                        r.setChoice(2, 1);
-                        return r;
-                    }},
+                    +[] { return held(NumberEntry{"3", 0, 1}); }},
         OpeningCase{"Choice", "FIRSTDIALOG", {101, 102},
-                    +[] {
-                        TransferRecord r{choice, choice};
-                        r.setChoice(0, 1);
-                        return r;
-                    }},
+                    +[] { return held(AddChoice{1, 0}); }},
+        OpeningCase{"Range", "HIGHEST", {101, 102},
+                    +[] { return held(RangeEntry{"12", "7"}); }},
         OpeningCase{"Names", "NAMEDLG", {101, 102},
-                    +[] {
-                        TransferRecord r{text(20), text(20)};
-                        r.setText(0, "Zo\xEB");
-                        r.setText(1, "M\xFCller");
-                        return r;
-                    }}),
+                    +[] { return held(StudentName{"Zo\xEB", "M\xFCller"}); }}),
     byName);
 
 TEST(TemplateDialogReopening, ShowsTheRecordAsItIsEachTime)
 {
-    OpenDialog open("NUMBERDLG");
+    OpenDialog open(DialogId::NumberDlg);
     auto* number = qobject_cast<QLineEdit*>(open.control(101));
     auto* cation = qobject_cast<QRadioButton*>(open.control(105));
     auto* anion = qobject_cast<QRadioButton*>(open.control(106));
@@ -304,8 +295,7 @@ TEST(TemplateDialogReopening, ShowsTheRecordAsItIsEachTime)
     EXPECT_FALSE(anion->isChecked());
 
     open.click(2);
-    open.record.setText(0, "8");
-    open.record.setChoice(1, 1);
+    open.record<NumberEntry>() = NumberEntry{"8", 1, 0};
     open.dialog->show();
     EXPECT_EQ(number->text(), "8");
     EXPECT_TRUE(cation->isChecked());
@@ -322,7 +312,7 @@ struct EnterCase {
     const char* typed; // a radio button is clicked instead
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
-    std::vector<std::string> stored;
+    Contents stored;
 };
 
 class TemplateDialogEnter : public ::testing::TestWithParam<EnterCase> {};
@@ -339,25 +329,37 @@ TEST_P(TemplateDialogEnter, PressesOk)
     QTest::keyClick(control, c.key, c.modifiers);
     EXPECT_FALSE(open.dialog->isVisible());
     EXPECT_EQ(open.dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(contents(open.record), c.stored);
+    EXPECT_EQ(contents(open.values()), c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TemplateDialogs, TemplateDialogEnter,
     ::testing::Values(
-        EnterCase{"FromIonName", "ADDCAT", 101, "Na", Qt::Key_Return, {}, {"Na", "", ""}},
+        EnterCase{"FromIonName", "ADDCAT", 101, "Na", Qt::Key_Return, {},
+                  {{101, "Na"}, {102, ""}, {103, ""}}},
         EnterCase{"KeypadEnterFromName", "NAMEDLG", 101, "Ada", Qt::Key_Enter,
-                  Qt::KeypadModifier, {"Ada", ""}},
-        EnterCase{"FromNarrowField", "HIGHEST", 101, "12", Qt::Key_Return, {}, {"12", ""}},
+                  Qt::KeypadModifier, {{101, "Ada"}, {102, ""}}},
+        EnterCase{"FromNarrowField", "HIGHEST", 101, "12", Qt::Key_Return, {},
+                  {{101, "12"}, {102, ""}}},
         EnterCase{"FromHeadingWithoutLineBreak", "EDITHEADING", 101, "Quiz", Qt::Key_Return,
-                  {}, {"Quiz"}},
-        EnterCase{"FromRadioButton", "FIRSTDIALOG", 102, "", Qt::Key_Return, {}, {"0", "1"}}),
+                  {}, {{101, "Quiz"}}},
+        EnterCase{"FromRadioButton", "FIRSTDIALOG", 102, "", Qt::Key_Return, {},
+                  {{101, "0"}, {102, "1"}}}),
     byName);
+
+// Any record with fields enough to be bound wrongly.
+struct Loose {
+    std::string a;
+    std::string b;
+    std::string c;
+    std::uint32_t x = 0;
+    std::uint32_t y = 0;
+};
 
 struct MismatchCase {
     const char* name;
-    const char* dialog;
-    TransferRecord (*record)();
+    DialogId dialog;
+    std::vector<FieldBinding<Loose>> binding;
 };
 
 class TemplateDialogMismatch : public ::testing::TestWithParam<MismatchCase> {};
@@ -365,26 +367,31 @@ class TemplateDialogMismatch : public ::testing::TestWithParam<MismatchCase> {};
 TEST_P(TemplateDialogMismatch, IsAProgrammingError)
 {
     const MismatchCase& c = GetParam();
-    TransferRecord record = c.record();
-    EXPECT_THROW(TemplateDialog(dialogTemplate(c.dialog), record, nullptr), std::logic_error);
+    Loose record;
+    BoundRecord<Loose> values(record, c.binding);
+    EXPECT_THROW(TemplateDialog(dialogTemplate(c.dialog), values, nullptr), std::logic_error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     TemplateDialogs, TemplateDialogMismatch,
     ::testing::Values(
-        MismatchCase{"ChoiceForEdit", "ADDCAT",
-                     +[] { return TransferRecord{choice, text(15), text(6)}; }},
-        MismatchCase{"TextForRadioButton", "FIRSTDIALOG",
-                     +[] { return TransferRecord{choice, text(20)}; }},
-        MismatchCase{"FieldsInTheWrongOrder", "NUMBERDLG",
-                     +[] { return TransferRecord{choice, text(6), choice}; }},
-        MismatchCase{"TooFewFields", "ADDAN",
-                     +[] { return TransferRecord{text(20), text(15)}; }},
-        MismatchCase{"TooManyFields", "HIGHEST",
-                     +[] { return TransferRecord{text(20), text(20), text(20)}; }},
-        MismatchCase{"NoFields", "EDITHEADING", +[] {
-                         return TransferRecord{std::initializer_list<TransferRecord::FieldShape>{}};
-                     }}),
+        MismatchCase{"ChoiceForEdit", DialogId::AddCat,
+                     {bindChoice(101, &Loose::x), bindText(102, &Loose::b, 15),
+                      bindText(103, &Loose::c, 6)}},
+        MismatchCase{"TextForRadioButton", DialogId::FirstDialog,
+                     {bindChoice(101, &Loose::x), bindText(102, &Loose::a, 20)}},
+        MismatchCase{"FieldOnAControlNotThere", DialogId::NumberDlg,
+                     {bindText(101, &Loose::a, 6), bindChoice(105, &Loose::x),
+                      bindChoice(107, &Loose::y)}},
+        MismatchCase{"ControlWithoutField", DialogId::AddAn,
+                     {bindText(101, &Loose::a, 20), bindText(102, &Loose::b, 15)}},
+        MismatchCase{"FieldOnALabel", DialogId::Highest,
+                     {bindText(101, &Loose::a, 20), bindText(102, &Loose::b, 20),
+                      bindText(103, &Loose::c, 20)}},
+        MismatchCase{"ControlBoundTwice", DialogId::NameDlg,
+                     {bindText(101, &Loose::a, 20), bindText(102, &Loose::b, 20),
+                      bindText(101, &Loose::c, 20)}},
+        MismatchCase{"NoFields", DialogId::EditHeading, {}}),
     byName);
 
 // Where the text starts after the field has painted with the cursor after the last character:
@@ -445,9 +452,7 @@ INSTANTIATE_TEST_SUITE_P(TemplateDialogs, TemplateDialogNarrowField,
 
 TEST(TemplateDialogNarrowValue, TooWideFromTheRecordCanStillBeShortened)
 {
-    TransferRecord record = recordFor("HIGHEST");
-    record.setText(0, "123456789");
-    OpenDialog open("HIGHEST", record);
+    OpenDialog open(DialogId::Highest, held(RangeEntry{"123456789", ""}));
     auto* field = qobject_cast<QLineEdit*>(open.control(101));
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->text(), "123456789");
@@ -457,7 +462,7 @@ TEST(TemplateDialogNarrowValue, TooWideFromTheRecordCanStillBeShortened)
     QTest::keyClicks(field, "0");
     EXPECT_EQ(field->text(), "12345678");
     open.click(1);
-    EXPECT_EQ(open.record.text(0), "12345678");
+    EXPECT_EQ(open.record<RangeEntry>(), (RangeEntry{"12345678", ""}));
 }
 
 struct ExecuteCase {
@@ -472,10 +477,11 @@ class TemplateDialogExecute : public ::testing::TestWithParam<ExecuteCase> {};
 TEST_P(TemplateDialogExecute, ReturnsWhichButtonEndedIt)
 {
     const ExecuteCase& c = GetParam();
-    TransferRecord record = recordFor("HIGHEST");
+    RangeEntry record;
+    BoundRecord<RangeEntry> values(record, dialogFields<RangeEntry>());
     QWidget owner;
     owner.show();
-    TemplateDialog dialog(dialogTemplate("HIGHEST"), record, &owner);
+    TemplateDialog dialog(dialogTemplate(DialogId::Highest), values, &owner);
     bool timedOut = false;
     QTimer::singleShot(0, &dialog, [&] {
         QTest::keyClicks(dialog.control(101), "12");
@@ -487,7 +493,7 @@ TEST_P(TemplateDialogExecute, ReturnsWhichButtonEndedIt)
     });
     EXPECT_EQ(dialog.execute(), c.result);
     EXPECT_FALSE(timedOut);
-    EXPECT_EQ(record.text(0), c.stored);
+    EXPECT_EQ(record.highestCation, c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(TemplateDialogs, TemplateDialogExecute,

@@ -28,11 +28,11 @@ class QuizUi : public ScriptedUi {
 public:
     std::function<void(const std::string& templateName)> whileDialogShows;
 
-    int runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record) override
+    int runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values) override
     {
         if (whileDialogShows)
             whileDialogShows(dialog.name);
-        return ScriptedUi::runDialog(owner, dialog, record);
+        return ScriptedUi::runDialog(owner, dialog, values);
     }
 };
 
@@ -160,8 +160,8 @@ protected:
     // New with the heading confirmed as it stands and the range n, m.
     void makeQuiz(const std::string& n, const std::string& m)
     {
-        ui.expectDialog("EDITHEADING").ok();
-        ui.expectDialog("HIGHEST").text(0, n).text(1, m).ok();
+        ui.expectDialog(DialogId::EditHeading).ok();
+        ui.expectDialog(DialogId::Highest).fill(RangeEntry{n, m}).ok();
         frame.dispatchCommand(cmd::New);
         ASSERT_EQ(frame.mode(), TFrame::Mode::QuizPreview);
     }

@@ -1,23 +1,12 @@
 #include "support/ScriptedUi.h"
 
 #include "platform/DialogTemplate.h"
-#include "platform/TransferRecord.h"
+#include "platform/DialogValues.h"
+#include "resources/DialogTemplates.h"
 
 #include <QPrinter>
 
 #include <gtest/gtest.h>
-
-ScriptedUi::DialogStep& ScriptedUi::DialogStep::text(int field, std::string value)
-{
-    texts.emplace_back(field, std::move(value));
-    return *this;
-}
-
-ScriptedUi::DialogStep& ScriptedUi::DialogStep::choice(int field, std::uint32_t value)
-{
-    choices.emplace_back(field, value);
-    return *this;
-}
 
 ScriptedUi::PrintStep& ScriptedUi::PrintStep::pages(int from, int to)
 {
@@ -40,7 +29,7 @@ ScriptedUi::~ScriptedUi()
         ADD_FAILURE() << printSteps.size() << " scripted print dialog(s) never shown";
     if (!steps.empty())
         ADD_FAILURE() << steps.size() << " scripted dialog(s) never shown, the first "
-                      << steps.front().templateName;
+                      << dialogTemplate(steps.front().dialog).name;
     if (!answers.empty())
         ADD_FAILURE() << answers.size() << " scripted answer(s) never asked for";
 }
@@ -52,9 +41,9 @@ void ScriptedUi::logCall(Call call)
         watcher(log.back());
 }
 
-ScriptedUi::DialogStep& ScriptedUi::expectDialog(std::string templateName)
+ScriptedUi::DialogStep& ScriptedUi::expectDialog(DialogId dialog)
 {
-    steps.push_back(DialogStep(std::move(templateName)));
+    steps.push_back(DialogStep(dialog));
     return steps.back();
 }
 
@@ -62,7 +51,7 @@ MessageAnswer ScriptedUi::messageBox(QObject* owner, const std::string& text,
                                      const std::string& caption, MessageIcon icon,
                                      MessageButtons buttons)
 {
-    logCall({Call::Kind::Message, text, caption, icon, buttons, owner, {}, {}});
+    logCall({Call::Kind::Message, text, caption, icon, buttons, owner, {}, {}, {}});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     if (answers.empty()) {
@@ -74,14 +63,14 @@ MessageAnswer ScriptedUi::messageBox(QObject* owner, const std::string& text,
     return reply;
 }
 
-int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record)
+int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values)
 {
-    Call call{Call::Kind::Dialog, dialog.name, {}, {}, {}, owner, {}, {}};
-    for (int i = 0; i < record.fieldCount(); ++i) {
-        if (record.kind(i) == TransferRecord::Kind::Text)
-            call.shownTexts.push_back(record.text(i));
+    Call call{Call::Kind::Dialog, dialog.name, {}, {}, {}, owner, dialog.id, {}, {}};
+    for (const DialogValues::Field& field : values.fields()) {
+        if (field.kind == DialogValues::Kind::Text)
+            call.shownTexts[field.controlId] = values.text(field.controlId);
         else
-            call.shownChoices.push_back(record.choice(i));
+            call.shownChoices[field.controlId] = values.choice(field.controlId);
     }
     logCall(std::move(call));
 
@@ -91,20 +80,21 @@ int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, Transfer
     }
     DialogStep step = std::move(steps.front());
     steps.pop_front();
-    EXPECT_EQ(step.templateName, dialog.name) << "the script expected another dialog";
-    if (step.result != dialogOk)
+    EXPECT_EQ(dialogTemplate(step.dialog).name, dialog.name)
+        << "the script expected another dialog";
+    if (step.result != dialogOk || step.dialog != dialog.id)
         return dialogCancel;
-    for (const auto& [field, value] : step.texts)
-        record.setText(field, value);
-    for (const auto& [field, value] : step.choices)
-        record.setChoice(field, value);
+    for (const auto& [control, value] : step.texts)
+        values.setText(control, value);
+    for (const auto& [control, value] : step.choices)
+        values.setChoice(control, value);
     return dialogOk;
 }
 
 bool ScriptedUi::fileDialog(QObject* owner, FileChoice& choice, bool save)
 {
     logCall({save ? Call::Kind::SaveFile : Call::Kind::OpenFile, choice.fileName, {}, {}, {},
-             owner, {}, {}});
+             owner, {}, {}, {}});
     EXPECT_EQ(choice.filterName + " (" + choice.pattern + ")", "Quiz Files (*.qzz)");
     EXPECT_EQ(choice.defaultExtension, "qzz");
     if (fileSteps.empty()) {
@@ -139,7 +129,7 @@ ScriptedUi::PrintStep& ScriptedUi::expectPrintDialog(std::string outputFile)
 bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage)
 {
     logCall({Call::Kind::PrintDialog, std::to_string(firstPage) + "-" + std::to_string(lastPage),
-             {}, {}, {}, owner, {}, {}});
+             {}, {}, {}, owner, {}, {}, {}});
     if (printSteps.empty()) {
         ADD_FAILURE() << "unscripted print dialog";
         return false;
@@ -199,23 +189,23 @@ std::unique_ptr<PrintingProgress> ScriptedUi::openPrintingDialog(QObject* owner,
             closeWatcher();
     });
     printingShown = true;
-    logCall({Call::Kind::Printing, documentLine, printerLine, {}, {}, owner, {}, {}});
+    logCall({Call::Kind::Printing, documentLine, printerLine, {}, {}, owner, {}, {}, {}});
     return progress;
 }
 
 void ScriptedUi::beep()
 {
-    logCall({Call::Kind::Beep, {}, {}, {}, {}, nullptr, {}, {}});
+    logCall({Call::Kind::Beep, {}, {}, {}, {}, nullptr, {}, {}, {}});
 }
 
 void ScriptedUi::showHelpContents(QObject* owner, const std::string& helpFile)
 {
-    logCall({Call::Kind::ShowHelp, helpFile, {}, {}, {}, owner, {}, {}});
+    logCall({Call::Kind::ShowHelp, helpFile, {}, {}, {}, owner, {}, {}, {}});
 }
 
 void ScriptedUi::closeHelp(const std::string& helpFile)
 {
-    logCall({Call::Kind::CloseHelp, helpFile, {}, {}, {}, nullptr, {}, {}});
+    logCall({Call::Kind::CloseHelp, helpFile, {}, {}, {}, nullptr, {}, {}, {}});
 }
 
 std::vector<ScriptedUi::Call> ScriptedUi::callsOf(Call::Kind kind) const
@@ -234,4 +224,35 @@ std::vector<std::string> ScriptedUi::messages() const
         if (call.kind == Call::Kind::Message)
             result.push_back(call.text + "|" + call.caption);
     return result;
+}
+
+void PrintTo(const IonEntry& ion, std::ostream* os)
+{
+    *os << "IonEntry{\"" << ion.name << "\", \"" << ion.symbol << "\", \"" << ion.charge << "\"}";
+}
+
+void PrintTo(const AddChoice& choice, std::ostream* os)
+{
+    *os << "AddChoice{cation " << choice.cation << ", anion " << choice.anion << "}";
+}
+
+void PrintTo(const NumberEntry& number, std::ostream* os)
+{
+    *os << "NumberEntry{\"" << number.number << "\", cation " << number.cation << ", anion "
+        << number.anion << "}";
+}
+
+void PrintTo(const RangeEntry& range, std::ostream* os)
+{
+    *os << "RangeEntry{\"" << range.highestCation << "\", \"" << range.highestAnion << "\"}";
+}
+
+void PrintTo(const StudentName& name, std::ostream* os)
+{
+    *os << "StudentName{\"" << name.first << "\", \"" << name.last << "\"}";
+}
+
+void PrintTo(const HeadingEntry& heading, std::ostream* os)
+{
+    *os << "HeadingEntry{\"" << heading.heading << "\"}";
 }

@@ -1,18 +1,26 @@
 #pragma once
 
 #include "platform/Ui.h"
+#include "resources/DialogRecords.h"
+#include "support/EveryDialog.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
+#include <ostream>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 // The Ui of the tests: answers dialogs and questions from a script and records every call
 // with its exact texts, so no test ever waits on a modal loop.
 //
-//   ui.expectDialog("ADDCAT").text(0, "Iron").text(1, "Fe").text(2, "3").ok();
+//   ui.expectDialog(DialogId::AddCat).fill(IonEntry{"Iron", "Fe", "3"}).ok();
+//   ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "2").ok();
 //   ui.answer(MessageAnswer::Yes);
 class ScriptedUi : public Ui {
 public:
@@ -29,22 +37,70 @@ public:
         MessageIcon icon = MessageIcon::Exclamation;
         MessageButtons buttons = MessageButtons::Ok;
         QObject* owner = nullptr;
-        // Dialogs: the record's texts and choices as the dialog showed them.
-        std::vector<std::string> shownTexts;
-        std::vector<std::uint32_t> shownChoices;
+        // Dialogs: which one, and its values as it showed them, by control id.
+        DialogId dialog = DialogId::FirstDialog;
+        std::map<int, std::string> shownTexts;
+        std::map<int, std::uint32_t> shownChoices;
+
+        // A dialog's values as it showed them, as the record it runs with.
+        template <typename Record>
+        Record shown() const;
     };
 
+    // One dialog's answer: the fields typed over, then OK or Cancel. Fields not set keep
+    // what the dialog showed.
     class DialogStep {
     public:
-        DialogStep& text(int field, std::string value);
-        DialogStep& choice(int field, std::uint32_t value);
+        template <typename Record>
+        DialogStep& set(std::string Record::*member, std::string value)
+        {
+            texts.emplace_back(controlOf<Record>(member), std::move(value));
+            return *this;
+        }
+        template <typename Record>
+        DialogStep& set(std::uint32_t Record::*member, std::uint32_t value)
+        {
+            choices.emplace_back(controlOf<Record>(member), value);
+            return *this;
+        }
+        // Every field at once.
+        template <typename Record>
+        DialogStep& fill(const Record& values)
+        {
+            for (const FieldBinding<Record>& field : dialogFields<Record>()) {
+                if (field.text)
+                    set(field.text, values.*field.text);
+                else
+                    set(field.choice, values.*field.choice);
+            }
+            return *this;
+        }
         void ok() { result = 1; }
         void cancel() { result = 2; }
 
     private:
         friend class ScriptedUi;
-        explicit DialogStep(std::string name) : templateName(std::move(name)) {}
-        std::string templateName;
+        explicit DialogStep(DialogId id) : dialog(id) {}
+
+        template <typename Record, typename Member>
+        int controlOf(Member Record::*member)
+        {
+            if (!dialogRunsWith<Record>(dialog))
+                ADD_FAILURE() << "the script sets a field of another dialog's record in "
+                              << dialogTemplate(dialog).name;
+            for (const FieldBinding<Record>& field : dialogFields<Record>()) {
+                if constexpr (std::is_same_v<Member, std::string>) {
+                    if (field.text == member)
+                        return field.controlId;
+                } else if (field.choice == member) {
+                    return field.controlId;
+                }
+            }
+            ADD_FAILURE() << "the script sets a field no control is bound to";
+            return noControlId;
+        }
+
+        DialogId dialog;
         std::vector<std::pair<int, std::string>> texts;
         std::vector<std::pair<int, std::uint32_t>> choices;
         int result = 2;
@@ -72,7 +128,7 @@ public:
     // Fails the running test when scripted steps were never used.
     ~ScriptedUi() override;
 
-    DialogStep& expectDialog(std::string templateName);
+    DialogStep& expectDialog(DialogId dialog);
     void answer(MessageAnswer reply) { answers.push_back(reply); }
     PrintStep& expectPrintDialog(std::string outputFile);
     // The open or save dialog answers with this name, or is cancelled.
@@ -94,7 +150,7 @@ public:
 
     MessageAnswer messageBox(QObject* owner, const std::string& text, const std::string& caption,
                              MessageIcon icon, MessageButtons buttons) override;
-    int runDialog(QObject* owner, const DialogTemplate& dialog, TransferRecord& record) override;
+    int runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values) override;
     bool openFileDialog(QObject* owner, FileChoice& choice) override;
     bool saveFileDialog(QObject* owner, FileChoice& choice) override;
     bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) override;
@@ -130,3 +186,28 @@ private:
     std::function<void()> closeWatcher;
     std::vector<Call> log;
 };
+
+template <typename Record>
+Record ScriptedUi::Call::shown() const
+{
+    Record record{};
+    if (kind != Kind::Dialog || !dialogRunsWith<Record>(dialog)) {
+        ADD_FAILURE() << "call " << text << " did not show this record";
+        return record;
+    }
+    for (const FieldBinding<Record>& field : dialogFields<Record>()) {
+        if (field.text)
+            record.*field.text = shownTexts.at(field.controlId);
+        else
+            record.*field.choice = shownChoices.at(field.controlId);
+    }
+    return record;
+}
+
+// The dialogs' records as failures show them.
+void PrintTo(const IonEntry& ion, std::ostream* os);
+void PrintTo(const AddChoice& choice, std::ostream* os);
+void PrintTo(const NumberEntry& number, std::ostream* os);
+void PrintTo(const RangeEntry& range, std::ostream* os);
+void PrintTo(const StudentName& name, std::ostream* os);
+void PrintTo(const HeadingEntry& heading, std::ostream* os);

@@ -188,7 +188,7 @@ TEST_F(PracticeResults, PrintingRestartsTheCountWithANewQuestionAndKeepsTheVerdi
     ASSERT_EQ(view.session().triedCount(), 3u);
     ASSERT_FALSE(view.session().asksForName());
 
-    ui.expectDialog("NAMEDLG").text(0, "Ann").text(1, "Lee").ok();
+    ui.expectDialog(DialogId::NameDlg).fill(StudentName{"Ann", "Lee"}).ok();
     ui.expectPrintDialog(pdf()).ok();
     view.printResults();
     EXPECT_EQ(pdfPageCount(folder.path("results.pdf")), 1);
@@ -201,16 +201,16 @@ TEST_F(PracticeResults, PrintingRestartsTheCountWithANewQuestionAndKeepsTheVerdi
     EXPECT_TRUE(view.caret().exists());
 
     // The names are cleared before every showing.
-    ui.expectDialog("NAMEDLG").cancel();
+    ui.expectDialog(DialogId::NameDlg).cancel();
     view.printResults();
-    EXPECT_EQ(ui.callsOf(Kind::Dialog).back().shownTexts, (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(ui.callsOf(Kind::Dialog).back().shown<StudentName>(), StudentName{});
 }
 
 TEST_F(PracticeResults, CancelInTheNameDialogChangesNothing)
 {
     answer("NaCl");
     QTest::keyClicks(&view, "Na");
-    ui.expectDialog("NAMEDLG").text(0, "Ann").cancel();
+    ui.expectDialog(DialogId::NameDlg).set(&StudentName::first, "Ann").cancel();
     view.printResults();
     EXPECT_EQ(view.session().triedCount(), 1u);
     EXPECT_FALSE(view.session().asksForName());
@@ -220,7 +220,7 @@ TEST_F(PracticeResults, CancelInTheNameDialogChangesNothing)
 
 TEST_F(PracticeResults, BeforeAnyAnswerThereIsNoVerdictAfterwards)
 {
-    ui.expectDialog("NAMEDLG").ok();
+    ui.expectDialog(DialogId::NameDlg).ok();
     ui.expectPrintDialog(pdf()).ok();
     view.printResults();
     EXPECT_TRUE(view.session().noAnswerYet());
@@ -254,7 +254,7 @@ TEST_F(PracticeResults, YesThenCancelPrintsNothingAndStillEnds)
 {
     answer("x");
     ui.answer(MessageAnswer::Yes);
-    ui.expectDialog("NAMEDLG").cancel();
+    ui.expectDialog(DialogId::NameDlg).cancel();
     view.endPractice();
     EXPECT_TRUE(ui.callsOf(Kind::PrintDialog).empty());
     EXPECT_FALSE(view.sessionActive());
@@ -264,7 +264,7 @@ TEST_F(PracticeResults, YesPrintsAndEndsWithoutACaret)
 {
     answer("x");
     ui.answer(MessageAnswer::Yes);
-    ui.expectDialog("NAMEDLG").text(0, "Ann").text(1, "Lee").ok();
+    ui.expectDialog(DialogId::NameDlg).fill(StudentName{"Ann", "Lee"}).ok();
     ui.expectPrintDialog(pdf()).ok();
     view.endPractice();
     EXPECT_EQ(pdfPageCount(folder.path("results.pdf")), 1);

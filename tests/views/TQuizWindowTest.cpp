@@ -55,7 +55,7 @@ TEST_F(QuizViewScroll, PositionIsKeptWhenANewQuizIsMadeOrOpened)
     makeQuiz("3", "2");
     view().verticalScrollBar()->setValue(37);
 
-    ui.expectDialog("HIGHEST").text(0, "2").text(1, "2").ok();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"2", "2"}).ok();
     frame.dispatchCommand(cmd::Return);
     EXPECT_EQ(view().sentenceCount(), 2u + 6 + 3 * 2);
     EXPECT_EQ(view().scrollPosition(), 37);

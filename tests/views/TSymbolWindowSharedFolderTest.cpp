@@ -39,11 +39,11 @@ using Edit = std::function<void(ScriptedUi&, CatalogueSide&)>;
 Edit add(bool cation, std::string name, std::string symbol, std::string charge)
 {
     return [=](ScriptedUi& ui, CatalogueSide& side) {
-        ui.expectDialog("FIRSTDIALOG").choice(0, cation ? 1 : 0).choice(1, cation ? 0 : 1).ok();
-        ui.expectDialog(cation ? "ADDCAT" : "ADDAN")
-            .text(0, name)
-            .text(1, symbol)
-            .text(2, charge)
+        ui.expectDialog(DialogId::FirstDialog)
+            .fill(AddChoice{cation ? 1u : 0u, cation ? 0u : 1u})
+            .ok();
+        ui.expectDialog(cation ? DialogId::AddCat : DialogId::AddAn)
+            .fill(IonEntry{name, symbol, charge})
             .ok();
         side.commands.AddIon();
     };
@@ -52,15 +52,11 @@ Edit add(bool cation, std::string name, std::string symbol, std::string charge)
 Edit change(bool cation, int number, std::string name, std::string symbol, std::string charge)
 {
     return [=](ScriptedUi& ui, CatalogueSide& side) {
-        ui.expectDialog("NUMBERDLG")
-            .text(0, std::to_string(number))
-            .choice(1, cation ? 1 : 0)
-            .choice(2, cation ? 0 : 1)
+        ui.expectDialog(DialogId::NumberDlg)
+            .fill(NumberEntry{std::to_string(number), cation ? 1u : 0u, cation ? 0u : 1u})
             .ok();
-        ui.expectDialog(cation ? "CHANGECAT" : "CHANGEAN")
-            .text(0, name)
-            .text(1, symbol)
-            .text(2, charge)
+        ui.expectDialog(cation ? DialogId::ChangeCat : DialogId::ChangeAn)
+            .fill(IonEntry{name, symbol, charge})
             .ok();
         side.commands.ChangeIon();
     };
@@ -69,10 +65,8 @@ Edit change(bool cation, int number, std::string name, std::string symbol, std::
 Edit remove(bool cation, int number)
 {
     return [=](ScriptedUi& ui, CatalogueSide& side) {
-        ui.expectDialog("NUMBERDLG")
-            .text(0, std::to_string(number))
-            .choice(1, cation ? 1 : 0)
-            .choice(2, cation ? 0 : 1)
+        ui.expectDialog(DialogId::NumberDlg)
+            .fill(NumberEntry{std::to_string(number), cation ? 1u : 0u, cation ? 0u : 1u})
             .ok();
         side.commands.DeleteIon();
     };
