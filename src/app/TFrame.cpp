@@ -196,15 +196,20 @@ void TFrame::NewQuiz()
     MakeQuiz();
 }
 
-void TFrame::MakeQuiz()
+std::optional<IonRange> TFrame::rangeForNewWork()
 {
     const IonCatalogue& catalogue = store.catalogue();
     if (practiceWindow->sessionActive() || catalogue.cations.empty() || catalogue.anions.empty())
-        return;
-    const std::optional<IonRange> range = askIonRange(ui, symbolWindow, catalogue);
+        return std::nullopt;
+    return askIonRange(ui, symbolWindow, catalogue);
+}
+
+void TFrame::MakeQuiz()
+{
+    const std::optional<IonRange> range = rangeForNewWork();
     if (!range)
         return;
-    quizWindow->takeWorkingLists(catalogue, *range);
+    quizWindow->takeWorkingLists(store.catalogue(), *range);
     switchView("MENU_4", quizWindow);
     quizWindow->CreateQuiz();
 }
@@ -218,13 +223,10 @@ void TFrame::OpenQuiz()
 
 void TFrame::StartPractice()
 {
-    const IonCatalogue& catalogue = store.catalogue();
-    if (practiceWindow->sessionActive() || catalogue.cations.empty() || catalogue.anions.empty())
-        return;
-    const std::optional<IonRange> range = askIonRange(ui, symbolWindow, catalogue);
+    const std::optional<IonRange> range = rangeForNewWork();
     if (!range)
         return;
-    practiceWindow->takeWorkingLists(catalogue, *range);
+    practiceWindow->takeWorkingLists(store.catalogue(), *range);
     switchView("MENU_2", practiceWindow);
     practiceWindow->startPractice(*range);
 }

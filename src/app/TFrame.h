@@ -2,12 +2,14 @@
 
 #include "app/CatalogueCommands.h"
 #include "catalogue/CatalogueStore.h"
+#include "compound/IonRange.h"
 #include "platform/CommandTable.h"
 #include "resources/Accelerators.h"
 #include "resources/Menus.h"
 
 #include <QMainWindow>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,6 +67,9 @@ private:
     void addMenuItems(QWidget* menu, const std::vector<MenuItem>& items);
     const CommandTable* clientCommands() const;
 
+    // Practice and a new quiz start only while no practice runs and both lists have entries;
+    // then the range dialog says how far down each list they draw.
+    std::optional<IonRange> rangeForNewWork();
     void NewQuiz();
     void MakeQuiz();
     void OpenQuiz();

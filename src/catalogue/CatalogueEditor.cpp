@@ -91,6 +91,15 @@ std::optional<std::int32_t> CatalogueEditor::askEntry(IonDialog dialog,
     }
 }
 
+TIon CatalogueEditor::acceptedIon(std::int32_t charge) const
+{
+    std::string name = ion.name;
+    std::string symbol = ion.symbol;
+    TrimTrailingBlanks(name);
+    TrimTrailingBlanks(symbol);
+    return TIon(name, symbol, charge);
+}
+
 void CatalogueEditor::addEntry(Side side)
 {
     ion = {};
@@ -100,11 +109,7 @@ void CatalogueEditor::addEntry(Side side)
                  cation ? addCation : addAnion);
     if (!charge)
         return;
-    std::string name = ion.name;
-    std::string symbol = ion.symbol;
-    TrimTrailingBlanks(name);
-    TrimTrailingBlanks(symbol);
-    (cation ? catalogue.cations : catalogue.anions).append(TIon(name, symbol, *charge));
+    (cation ? catalogue.cations : catalogue.anions).append(acceptedIon(*charge));
     saved(side);
 }
 
@@ -143,11 +148,7 @@ void CatalogueEditor::changeEntry(Side side, std::uint32_t n)
                  cation ? addCation : changeAnion);
     if (!charge)
         return;
-    std::string name = ion.name;
-    std::string symbol = ion.symbol;
-    TrimTrailingBlanks(name);
-    TrimTrailingBlanks(symbol);
-    entry = TIon(name, symbol, *charge);
+    entry = acceptedIon(*charge);
     saved(side);
 }
 

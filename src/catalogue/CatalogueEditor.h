@@ -62,6 +62,8 @@ private:
     using IonDialog = int (*)(Ui&, QObject*, IonEntry&);
     // Runs an ion dialog until its entry passes the check; the accepted charge.
     std::optional<std::int32_t> askEntry(IonDialog dialog, const EntryMessages& messages);
+    // The entry as it is stored: name and symbol without trailing blanks.
+    TIon acceptedIon(std::int32_t charge) const;
     void saved(Side side);
 
     Ui& ui;

@@ -65,39 +65,41 @@ struct DialogFields;
 
 template <>
 struct DialogFields<IonEntry> {
-    static constexpr std::array fields{bindText(101, &IonEntry::name, 20),
-                                       bindText(102, &IonEntry::symbol, 15),
-                                       bindText(103, &IonEntry::charge, 6)};
+    static constexpr std::array fields{bindText(control_id::ionName, &IonEntry::name, 20),
+                                       bindText(control_id::ionSymbol, &IonEntry::symbol, 15),
+                                       bindText(control_id::ionCharge, &IonEntry::charge, 6)};
 };
 
 template <>
 struct DialogFields<AddChoice> {
-    static constexpr std::array fields{bindChoice(101, &AddChoice::cation),
-                                       bindChoice(102, &AddChoice::anion)};
+    static constexpr std::array fields{bindChoice(control_id::addCation, &AddChoice::cation),
+                                       bindChoice(control_id::addAnion, &AddChoice::anion)};
 };
 
 template <>
 struct DialogFields<NumberEntry> {
-    static constexpr std::array fields{bindText(101, &NumberEntry::number, 6),
-                                       bindChoice(105, &NumberEntry::cation),
-                                       bindChoice(106, &NumberEntry::anion)};
+    static constexpr std::array fields{bindText(control_id::number, &NumberEntry::number, 6),
+                                       bindChoice(control_id::numberCation, &NumberEntry::cation),
+                                       bindChoice(control_id::numberAnion, &NumberEntry::anion)};
 };
 
 template <>
 struct DialogFields<RangeEntry> {
-    static constexpr std::array fields{bindText(101, &RangeEntry::highestCation, 20),
-                                       bindText(102, &RangeEntry::highestAnion, 20)};
+    static constexpr std::array fields{
+        bindText(control_id::highestCation, &RangeEntry::highestCation, 20),
+        bindText(control_id::highestAnion, &RangeEntry::highestAnion, 20)};
 };
 
 template <>
 struct DialogFields<StudentName> {
-    static constexpr std::array fields{bindText(101, &StudentName::first, 20),
-                                       bindText(102, &StudentName::last, 20)};
+    static constexpr std::array fields{bindText(control_id::firstName, &StudentName::first, 20),
+                                       bindText(control_id::lastName, &StudentName::last, 20)};
 };
 
 template <>
 struct DialogFields<HeadingEntry> {
-    static constexpr std::array fields{bindText(101, &HeadingEntry::heading, 121)};
+    static constexpr std::array fields{
+        bindText(control_id::heading, &HeadingEntry::heading, 121)};
 };
 
 template <typename Record>

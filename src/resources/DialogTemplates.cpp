@@ -46,8 +46,8 @@ std::vector<ControlTemplate> ionControls(DialogRect name, DialogRect symbol, Dia
                                          DialogRect signLabel, DialogRect group)
 {
     return {
-        edit(101, name, true),        edit(102, symbol, true),
-        edit(103, charge, false),     ok(okButton),
+        edit(control_id::ionName, name, true),     edit(control_id::ionSymbol, symbol, true),
+        edit(control_id::ionCharge, charge, false), ok(okButton),
         cancel(cancelButton),         label("Name:", nameLabel),
         label("Symbol:", symbolLabel), label("Charge:", chargeLabel),
         label(sign, signLabel),       frame(group),
@@ -60,8 +60,8 @@ std::vector<DialogTemplate> makeTemplates()
         {DialogId::FirstDialog, "FIRSTDIALOG", "Add Cation or Anion?",
          {86, 53, 142, 92}, DialogFont::Standard,
          {
-             radio(101, "&Cation", {51, 28, 35, 10}, true),
-             radio(102, "&Anion", {51, 40, 32, 10}, false),
+             radio(control_id::addCation, "&Cation", {51, 28, 35, 10}, true),
+             radio(control_id::addAnion, "&Anion", {51, 40, 32, 10}, false),
              frame({45, 27, 50, 25}),
              label("Choose One:", {49, 13, 43, 9}),
              ok({17, 66, 32, 20}),
@@ -90,12 +90,12 @@ std::vector<DialogTemplate> makeTemplates()
         {DialogId::NumberDlg, "NUMBERDLG", "Delete or change ion.",
          {81, 57, 142, 97}, DialogFont::Standard,
          {
-             edit(101, {62, 31, 21, 12}, false),
+             edit(control_id::number, {62, 31, 21, 12}, false),
              label("Enter the number you want to change", {11, 9, 123, 10}),
              label("or delete.", {51, 20, 32, 8}),
              frame({6, 5, 132, 45}),
-             radio(105, "&Cation", {36, 59, 32, 10}, true),
-             radio(106, "&Anion", {77, 59, 32, 10}, false),
+             radio(control_id::numberCation, "&Cation", {36, 59, 32, 10}, true),
+             radio(control_id::numberAnion, "&Anion", {77, 59, 32, 10}, false),
              frame({25, 55, 91, 20}),
              ok({6, 76, 32, 20}),
              cancel({101, 76, 32, 20}),
@@ -104,9 +104,9 @@ std::vector<DialogTemplate> makeTemplates()
          {63, 53, 142, 92}, DialogFont::Standard,
          {
              label("Highest Cation #:", {36, 8, 61, 9}, 103),
-             edit(101, {60, 19, 16, 12}, false),
+             edit(control_id::highestCation, {60, 19, 16, 12}, false),
              label("Highest Anion #:", {36, 34, 69, 10}, 104),
-             edit(102, {61, 46, 16, 12}, false),
+             edit(control_id::highestAnion, {61, 46, 16, 12}, false),
              frame({31, 6, 82, 57}, 105),
              ok({15, 69, 32, 20}),
              cancel({96, 68, 32, 20}),
@@ -115,9 +115,9 @@ std::vector<DialogTemplate> makeTemplates()
          {85, 62, 142, 92}, DialogFont::Standard,
          {
              label("First Name:", {36, 5, 61, 9}, 103),
-             edit(101, {36, 16, 74, 12}, true),
+             edit(control_id::firstName, {36, 16, 74, 12}, true),
              label("Last Name", {36, 31, 69, 10}, 104),
-             edit(102, {36, 46, 74, 12}, true),
+             edit(control_id::lastName, {36, 46, 74, 12}, true),
              frame({31, 3, 82, 57}, 105),
              ok({15, 66, 32, 20}),
              cancel({96, 65, 32, 20}),
@@ -126,7 +126,7 @@ std::vector<DialogTemplate> makeTemplates()
          {57, 93, 250, 112}, DialogFont::FixedPitch,
          {
              {.kind = K::MultiLineEdit,
-              .id = 101,
+              .id = control_id::heading,
               .text = {},
               .rect = {3, 10, 244, 20},
               .scrollsSideways = false,
