@@ -1,6 +1,7 @@
 #include "app/TFrame.h"
 
 #include "compound/IonRange.h"
+#include "platform/Latin1.h"
 #include "platform/Ui.h"
 #include "quiz/QuizHeading.h"
 #include "resources/CommandIds.h"
@@ -118,7 +119,7 @@ void TFrame::assignMenu(const std::string& name)
 void TFrame::addMenuItems(QWidget* menu, const std::vector<MenuItem>& items)
 {
     for (const MenuItem& item : items) {
-        const QString text = QString::fromLatin1(item.text.c_str());
+        const QString text = fromLatin1Bytes(item.text);
         switch (item.kind) {
         case MenuItem::Kind::Separator: {
             auto* separator = new QAction(menu);
@@ -135,7 +136,7 @@ void TFrame::addMenuItems(QWidget* menu, const std::vector<MenuItem>& items)
         case MenuItem::Kind::Command: {
             auto* action = new QAction(text, menu);
             action->setData(item.command);
-            action->setStatusTip(QString::fromLatin1(commandDescription(item.command).c_str()));
+            action->setStatusTip(fromLatin1Bytes(commandDescription(item.command)));
             const int command = item.command;
             connect(action, &QAction::triggered, this, [this, command] { dispatchCommand(command); });
             menu->addAction(action);
