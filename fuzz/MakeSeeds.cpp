@@ -1,7 +1,8 @@
 // Writes the fuzzers' seed files with the program's own writers, so every run starts from
 // files the program itself could have made:
-//   fuzz-seeds FOLDER   (makes FOLDER/catalogue, FOLDER/quiz and FOLDER/heading)
+//   fuzz-seeds FOLDER   (makes FOLDER/catalogue, FOLDER/quiz, FOLDER/heading and FOLDER/csv)
 #include "catalogue/CatalogueFile.h"
+#include "catalogue/ListsCsv.h"
 #include "quiz/QuizFile.h"
 #include "quiz/QuizHeading.h"
 
@@ -78,6 +79,28 @@ bool writeHeadingSeeds(const QDir& folder)
         && writeSeed(folder, "end-mark.hed", asFileBytes("Chemistry 1\n\x1a" "after the mark"));
 }
 
+bool writeCsvSeeds(const QDir& folder)
+{
+    IonCatalogue lists;
+    lists.cations.append(TIon("Sodium", "Na", 1));
+    lists.cations.append(TIon("Iron, \"ferric\"", "Fe", 3));
+    lists.cations.append(TIon("Fer(II) \xE9t\xE9", "Fe", 2));
+    lists.anions.append(TIon("oxide", "O", 2));
+    lists.anions.append(TIon("two\r\nlines", "(Fe4[Fe(CN)6])", 4));
+    const QByteArray written = lists_csv::write(lists);
+
+    QByteArray lineFeeds = written;
+    lineFeeds.replace("\r\n", "\n");
+    return writeSeed(folder, "header-only.csv", lists_csv::write(IonCatalogue()))
+        && writeSeed(folder, "lists.csv", written)
+        && writeSeed(folder, "line-feeds.csv", lineFeeds)
+        && writeSeed(folder, "bom-blank-lines.csv", "\xEF\xBB\xBF" + written + "\r\n\r\n")
+        // Rows the reader refuses, so the fuzzer starts from its problem paths as well.
+        && writeSeed(folder, "bad-rows.csv",
+                     QByteArray(lists_csv::header) + "\r\ncation,,Na,1\r\nsalt,x,Cl,1\r\n"
+                     "anion,\"open,O,2\r\nanion,oxide,O,9,\r\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -87,7 +110,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const char* reader : {"catalogue", "quiz", "heading"}) {
+    for (const char* reader : {"catalogue", "quiz", "heading", "csv"}) {
         if (!root.mkpath(QString::fromLatin1(reader))) {
             std::fprintf(stderr, "cannot make %s/%s\n", argv[1], reader);
             return 1;
@@ -95,6 +118,7 @@ int main(int argc, char** argv)
     }
     const bool written = writeCatalogueSeeds(QDir(root.filePath("catalogue")))
         && writeQuizSeeds(QDir(root.filePath("quiz")))
-        && writeHeadingSeeds(QDir(root.filePath("heading")));
+        && writeHeadingSeeds(QDir(root.filePath("heading")))
+        && writeCsvSeeds(QDir(root.filePath("csv")));
     return written ? 0 : 1;
 }

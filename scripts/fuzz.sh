@@ -8,7 +8,7 @@ source "$REPO/scripts/common.sh"
 
 FUZZ_SECONDS=${1:-20}
 BUILD="$REPO/build-fuzz"
-TARGETS=(fuzz-catalogue fuzz-quiz fuzz-heading)
+TARGETS=(fuzz-catalogue fuzz-quiz fuzz-heading fuzz-csv)
 
 ensure_packages "${BUILD_PACKAGES[@]}" clang-14 libclang-rt-14-dev
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "catalogue/ListsCheck.h"
+
+#include <vector>
+
+// Two different pairs of a cation and an anion whose compounds have the same formula or the
+// same name: a quiz's answer key could not tell them apart. A pair that differs from another
+// only by an ion that already has a twin in its list (same name, or same symbol and charge)
+// is left out, since checkLists reports that ion once instead of once for every partner.
+std::vector<ListFinding> findSameCompounds(const IonCatalogue& lists);
+
+// checkLists, then findSameCompounds.
+std::vector<ListFinding> checkListsAndCompounds(const IonCatalogue& lists);
