@@ -89,7 +89,7 @@ public:
     int runDialog(QObject*, const DialogTemplate&, DialogValues&) override { return dialogCancel; }
     bool openFileDialog(QObject*, FileChoice&) override { return false; }
     bool saveFileDialog(QObject*, FileChoice&) override { return false; }
-    bool printDialog(QObject*, QPrinter&, int, int) override { return false; }
+    bool printDialog(QObject*, QPrinter&, int, int, bool*) override { return false; }
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject*, const std::string&,
                                                          const std::string&) override
     {

@@ -240,7 +240,7 @@ void TFrame::QuitPractice()
 
 void TFrame::PrintQuiz()
 {
-    quizWindow->PrintQuiz();
+    quizWindow->PrintQuiz(store.catalogue());
     LeaveQuizView();
 }
 

@@ -9,6 +9,15 @@
 // The chemistry of the program: a cation and an anion make a compound's name and formula.
 // A formula is plain text in which the digits 2 to 9 are subscripts.
 
+// One cation and one anion drawn together, by their places in the working lists, with the
+// name and formula they make.
+struct CompoundPair {
+    std::uint32_t cationIndex = 0;
+    std::uint32_t anionIndex = 0;
+    std::string name;
+    std::string formula;
+};
+
 // The cation's name, one blank, the anion's name, exactly as stored.
 std::string compoundName(const TIon& cation, const TIon& anion);
 

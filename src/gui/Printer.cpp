@@ -181,7 +181,7 @@ void Printer::renewAfterFailedWrite()
     qtPrinter = std::move(fresh);
 }
 
-bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
+bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, bool* answerKey)
 {
     QPrinter& printer = *qtPrinter;
     OverrideCursor waiting(Qt::WaitCursor);
@@ -191,7 +191,7 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
     if (showDialog) {
         // Printer, copies and pages are chosen with the ordinary arrow.
         const OverrideCursor choosing(Qt::ArrowCursor);
-        if (!ui.printDialog(parent, printer, limits.first, limits.last))
+        if (!ui.printDialog(parent, printer, limits.first, limits.last, answerKey))
             return false;
     }
 

@@ -5,9 +5,11 @@
 #include "platform/Latin1.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
@@ -98,7 +100,8 @@ bool QtUi::saveFileDialog(QObject* owner, FileChoice& choice)
     return runFileDialog(parentFor(owner), choice, true);
 }
 
-bool QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage)
+bool QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
+                       bool* answerKey)
 {
     closeSplash();
     QPrintDialog dialog(&printer, parentFor(owner));
@@ -106,7 +109,23 @@ bool QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int las
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    return dialog.exec() == QDialog::Accepted;
+    // The dialog takes the tab and deletes it with itself.
+    QCheckBox* keyBox = nullptr;
+    if (answerKey) {
+        auto* tab = new QWidget;
+        tab->setWindowTitle(QStringLiteral("Answer key"));
+        keyBox = new QCheckBox(QStringLiteral("Also print an answer key"), tab);
+        keyBox->setChecked(*answerKey);
+        auto* layout = new QVBoxLayout(tab);
+        layout->addWidget(keyBox);
+        layout->addStretch();
+        dialog.setOptionTabs({tab});
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (keyBox)
+        *answerKey = keyBox->isChecked();
+    return true;
 }
 
 std::unique_ptr<PrintingProgress> QtUi::openPrintingDialog(QObject* owner,

@@ -16,7 +16,8 @@ public:
     int runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values) override;
     bool openFileDialog(QObject* owner, FileChoice& choice) override;
     bool saveFileDialog(QObject* owner, FileChoice& choice) override;
-    bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) override;
+    bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
+                     bool* answerKey) override;
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
                                                          const std::string& documentLine,
                                                          const std::string& printerLine) override;

@@ -52,8 +52,10 @@ public:
     virtual bool saveFileDialog(QObject* owner, FileChoice& choice) = 0;
 
     // The print dialog: printer, copies and a page range within [firstPage, lastPage], no
-    // selection. The choices are kept in the printer. False when cancelled.
-    virtual bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) = 0;
+    // selection. The choices are kept in the printer. Given answerKey, an "Answer key" tab
+    // offers it as a check box and takes the choice back on OK. False when cancelled.
+    virtual bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
+                             bool* answerKey) = 0;
 
     // Opens the modeless "Printing" dialog with its three lines; it closes when the result is
     // destroyed.

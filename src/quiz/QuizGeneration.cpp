@@ -41,9 +41,11 @@ std::uint32_t drawPosition(Random& random, std::uint32_t n)
 }
 
 SentenceList createQuiz(const std::vector<std::string>& headingReads, WorkingLists& lists,
-                        Random& random)
+                        Random& random, std::vector<CompoundPair>* pairs)
 {
     SentenceList quiz;
+    if (pairs)
+        pairs->clear();
     const auto line = [&quiz](const std::string& text, std::int32_t exercise = 0) {
         quiz.emplace_back(text, exercise);
     };
@@ -61,7 +63,12 @@ SentenceList createQuiz(const std::vector<std::string>& headingReads, WorkingLis
     const auto exercise = [&](const std::function<std::string(const TIon&, const TIon&)>& text) {
         const std::uint32_t k = drawFree(random, lists.cations);
         const std::uint32_t j = drawFree(random, lists.anions);
-        line(text(lists.cations.at(k), lists.anions.at(j)), 1);
+        const TIon& cation = lists.cations.at(k);
+        const TIon& anion = lists.anions.at(j);
+        line(text(cation, anion), 1);
+        // Kept before the names are emptied below.
+        if (pairs)
+            pairs->push_back({k, j, compoundName(cation, anion), compoundFormula(cation, anion)});
         line(" ");
         line(" ");
         lists.cations.at(k).name.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "compound/CompoundRules.h"
 #include "compound/IonRange.h"
 #include "quiz/TSentence.h"
 
@@ -17,8 +18,9 @@ namespace quiz_generation {
 std::uint32_t drawPosition(Random& random, std::uint32_t n);
 
 // Builds the quiz from the heading lines (the reads of the heading file) and the working
-// lists, marking the drawn entries taken by emptying their names in the working copies.
+// lists, marking the drawn entries taken by emptying their names in the working copies. The
+// pairs drawn, one for each exercise in quiz order, go to pairs when it is given.
 SentenceList createQuiz(const std::vector<std::string>& headingReads, WorkingLists& lists,
-                        Random& random);
+                        Random& random, std::vector<CompoundPair>* pairs = nullptr);
 
 } // namespace quiz_generation

@@ -221,7 +221,22 @@ HelpDocument programHelp()
              {"print", "Print", cmd::PrintQuiz, "Print, on the menu bar of quiz preview.",
               "<p>Prints the quiz after you have chosen the printer. Valkora then offers to "
               "save a new quiz in a quiz file (.qzz), so that you can print it again later "
-              "with <a href=\"#open\">Open</a>, and brings back the ion lists.</p>"},
+              "with <a href=\"#open\">Open</a>, and brings back the ion lists.</p>"
+              "<p>To print the answers as well, tick the print dialog's "
+              "<a href=\"#answerkey\">Answer key</a> option.</p>"},
+             {"answerkey", "Answer key", 0, "Print, on the menu bar of quiz preview: the "
+              "Answer key tab of the print dialog.",
+              "<p>With \"Also print an answer key\" ticked, the quiz pages come out as "
+              "always, followed by the key on pages of its own: the title Answer key, the "
+              "quiz heading, and each exercise's number with its answer, the formula for "
+              "a name and the name for a formula. The page numbers in the print dialog count "
+              "the quiz pages and the key pages together. The tick stays as you left it "
+              "until Valkora ends.</p>"
+              "<p>A new quiz is answered from the ions it was made of. A quiz opened from a "
+              "file holds only its texts, so its answers are looked up in the ion lists as "
+              "they are now: where several ions fit, every answer is printed, joined by "
+              "\"or\"; where none fits, the key shows a question mark and says at the end "
+              "how many exercises could not be answered.</p>"},
              {"dontprint", "Don't Print", cmd::DontPrint,
               "Don't Print, on the menu bar of quiz preview.",
               "<p>Leaves the quiz without printing it. Valkora still offers to save a new "

@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "print/ChainedPrintout.h"
+#include "quiz/AnswerKeyPrintout.h"
 #include "quiz/MyQuizPrintout.h"
 #include "quiz/QuizDrawing.h"
 #include "quiz/QuizFile.h"
@@ -30,6 +32,7 @@ void TQuizWindow::takeWorkingLists(const IonCatalogue& catalogue, IonRange range
 void TQuizWindow::CreateQuiz()
 {
     quiz.clear();
+    drawnPairs.reset();
     const std::optional<QByteArray> heading =
         quiz_heading::readFile(QString::fromLatin1(quiz_heading::fileName));
     if (!heading) {
@@ -38,8 +41,10 @@ void TQuizWindow::CreateQuiz()
         quizChanged();
         return;
     }
+    std::vector<CompoundPair> pairs;
     quiz = quiz_generation::createQuiz(quiz_heading::lineReads(quiz_heading::readAsText(*heading)),
-                                       lists, random);
+                                       lists, random, &pairs);
+    drawnPairs = std::move(pairs);
     fromFile = false;
     quizChanged();
 }
@@ -57,6 +62,7 @@ void TQuizWindow::ReadQuizFile(const std::string& name)
 {
     // The quiz shown is replaced, so the count always matches the lines.
     quiz.clear();
+    drawnPairs.reset();
     const quiz_file::ReadResult read = quiz_file::read(QString::fromLocal8Bit(name.c_str()));
     if (!read.opened) {
         ui.messageBox(this, "Cannot open " + name, "Information", MessageIcon::Exclamation);
@@ -75,10 +81,18 @@ void TQuizWindow::WriteQuizFile(const std::string& name)
         ui.messageBox(this, "File cannot be found!", "Warning", MessageIcon::Exclamation);
 }
 
-void TQuizWindow::PrintQuiz()
+void TQuizWindow::PrintQuiz(const IonCatalogue& catalogue)
 {
-    MyQuizPrintout printout(quiz);
-    printer.Print(this, printout, true);
+    MyQuizPrintout quizPages(quiz);
+    AnswerKeyPrintout keyPages([this, &catalogue] { return answerKey(catalogue); });
+    ChainedPrintout printout(quizPages, keyPages, printAnswerKey);
+    printer.Print(this, printout, true, &printAnswerKey);
+}
+
+answer_key::Key TQuizWindow::answerKey(const IonCatalogue& catalogue) const
+{
+    return drawnPairs ? answer_key::fromPairs(quiz, *drawnPairs)
+                      : answer_key::fromCatalogue(quiz, catalogue);
 }
 
 void TQuizWindow::LeaveQuiz()
@@ -91,6 +105,7 @@ void TQuizWindow::LeaveQuiz()
     lists.cations.clear();
     lists.anions.clear();
     quiz.clear();
+    drawnPairs.reset();
     quizChanged();
 }
 

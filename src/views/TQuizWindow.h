@@ -3,9 +3,13 @@
 #include "compound/IonRange.h"
 #include "gui/Printer.h"
 #include "platform/Ui.h"
+#include "quiz/AnswerKey.h"
 #include "quiz/TSentence.h"
 
 #include "gui/ScrolledView.h"
+
+#include <optional>
+#include <vector>
 
 class Clock;
 class Random;
@@ -35,7 +39,13 @@ public:
     bool OpenQuiz();
     void ReadQuizFile(const std::string& name);
     void WriteQuizFile(const std::string& name);
-    void PrintQuiz();
+    // The print dialog offers the answer key, found from the catalogue for a quiz that was not
+    // generated here.
+    void PrintQuiz(const IonCatalogue& catalogue);
+    // A generated quiz answered from the pairs it was drawn from, any other from the lists.
+    answer_key::Key answerKey(const IonCatalogue& catalogue) const;
+    // Whether "Also print an answer key" is ticked: off at first, then as last chosen.
+    bool answerKeyChosen() const { return printAnswerKey; }
     // Offers to store a quiz that did not come from a file, then empties the quiz.
     void LeaveQuiz();
 
@@ -55,4 +65,7 @@ private:
     bool fromFile = false;
     FileChoice fileChoice;
     Printer printer;
+    // The pairs of the quiz shown when it was generated here; a quiz file holds only texts.
+    std::optional<std::vector<CompoundPair>> drawnPairs;
+    bool printAnswerKey = false;
 };

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <optional>
 #include <ostream>
 #include <sys/resource.h>
 
@@ -364,5 +365,53 @@ TEST_F(PrintJob, AFileThatComesOutShortIsAnErrorAndIsNotLeft)
     EXPECT_TRUE(pdfIsWhole(folder.read("out.pdf")));
     EXPECT_EQ(pdfPageCount(folder.path("out.pdf")), static_cast<int>(chosen.size()));
 }
+
+struct KeyChoice {
+    const char* name;
+    bool offered;           // the job is given the answer key choice
+    bool before;            // what the choice held before the dialog
+    std::optional<bool> ticked; // what the user sets in the tab, if anything
+    bool accept;
+    bool after;
+};
+
+void PrintTo(const KeyChoice& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class PrintJobAnswerKey : public PrintJob, public ::testing::WithParamInterface<KeyChoice> {};
+
+// The tab shows only when the job is given the choice, shows it as it stands, and hands back
+// what was ticked on OK only.
+TEST_P(PrintJobAnswerKey, OfferedOnlyWhenGivenAndTakenOnOk)
+{
+    const KeyChoice& c = GetParam();
+    CountedPrintout printout(1, &window);
+    bool choice = c.before;
+    ScriptedUi::PrintStep& step = ui.expectPrintDialog(pdf("out.pdf"));
+    if (c.ticked)
+        step.answerKey(*c.ticked);
+    if (c.accept)
+        step.ok();
+    else
+        step.cancel();
+    EXPECT_EQ(printer.Print(&window, printout, true, c.offered ? &choice : nullptr), c.accept);
+
+    const auto dialogs = ui.callsOf(Kind::PrintDialog);
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].answerKeyShown,
+              c.offered ? std::optional<bool>(c.before) : std::optional<bool>());
+    EXPECT_EQ(choice, c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, PrintJobAnswerKey,
+    ::testing::Values(KeyChoice{"not_offered", false, false, std::nullopt, true, false},
+                      KeyChoice{"ticked", true, false, true, true, true},
+                      KeyChoice{"cleared", true, true, false, true, false},
+                      KeyChoice{"kept_as_it_was", true, true, std::nullopt, true, true},
+                      KeyChoice{"cancel_keeps_the_old_choice", true, false, true, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

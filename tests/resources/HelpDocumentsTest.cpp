@@ -170,6 +170,17 @@ TEST(HelpDocuments, ProgramHelpExplainsTheModesAndTheFiles)
     for (const char* anchor : {"lists", "practicemode", "quizpreview", "files", "keys"})
         EXPECT_TRUE(parsed.topics.count(anchor)) << anchor;
 
+    // The answer key: its own topic, which the Print topic leads to.
+    const auto key = parsed.topics.find("answerkey");
+    ASSERT_NE(key, parsed.topics.end());
+    EXPECT_EQ(key->second.front(), "Answer key");
+    const auto print = parsed.topics.find("print");
+    ASSERT_NE(print, parsed.topics.end());
+    QString printText;
+    for (const QString& line : print->second)
+        printText += line + '\n';
+    EXPECT_TRUE(printText.contains("Answer key")) << printText.toStdString();
+
     const auto files = parsed.topics.find("files");
     ASSERT_NE(files, parsed.topics.end());
     QString text;

@@ -21,6 +21,12 @@ ScriptedUi::PrintStep& ScriptedUi::PrintStep::copies(int count)
     return *this;
 }
 
+ScriptedUi::PrintStep& ScriptedUi::PrintStep::answerKey(bool on)
+{
+    keyChoice = on;
+    return *this;
+}
+
 ScriptedUi::~ScriptedUi()
 {
     if (!fileSteps.empty())
@@ -51,7 +57,7 @@ MessageAnswer ScriptedUi::messageBox(QObject* owner, const std::string& text,
                                      const std::string& caption, MessageIcon icon,
                                      MessageButtons buttons)
 {
-    logCall({Call::Kind::Message, text, caption, icon, buttons, owner, {}, {}, {}});
+    logCall({Call::Kind::Message, text, caption, icon, buttons, owner, {}, {}, {}, {}});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     if (answers.empty()) {
@@ -65,7 +71,7 @@ MessageAnswer ScriptedUi::messageBox(QObject* owner, const std::string& text,
 
 int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values)
 {
-    Call call{Call::Kind::Dialog, dialog.name, {}, {}, {}, owner, dialog.id, {}, {}};
+    Call call{Call::Kind::Dialog, dialog.name, {}, {}, {}, owner, dialog.id, {}, {}, {}};
     for (const DialogValues::Field& field : values.fields()) {
         if (field.kind == DialogValues::Kind::Text)
             call.shownTexts[field.controlId] = values.text(field.controlId);
@@ -94,7 +100,7 @@ int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, DialogVa
 bool ScriptedUi::fileDialog(QObject* owner, FileChoice& choice, bool save)
 {
     logCall({save ? Call::Kind::SaveFile : Call::Kind::OpenFile, choice.fileName, {}, {}, {},
-             owner, {}, {}, {}});
+             owner, {}, {}, {}, {}});
     EXPECT_EQ(choice.filterName + " (" + choice.pattern + ")", "Quiz Files (*.qzz)");
     EXPECT_EQ(choice.defaultExtension, "qzz");
     if (fileSteps.empty()) {
@@ -126,18 +132,26 @@ ScriptedUi::PrintStep& ScriptedUi::expectPrintDialog(std::string outputFile)
     return printSteps.back();
 }
 
-bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage)
+bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
+                             bool* answerKey)
 {
-    logCall({Call::Kind::PrintDialog, std::to_string(firstPage) + "-" + std::to_string(lastPage),
-             {}, {}, {}, owner, {}, {}, {}});
+    Call call{Call::Kind::PrintDialog, std::to_string(firstPage) + "-" + std::to_string(lastPage),
+              {}, {}, {}, owner, {}, {}, {}, {}};
+    if (answerKey)
+        call.answerKeyShown = *answerKey;
+    logCall(std::move(call));
     if (printSteps.empty()) {
         ADD_FAILURE() << "unscripted print dialog";
         return false;
     }
     const PrintStep step = printSteps.front();
     printSteps.pop_front();
+    if (step.keyChoice && !answerKey)
+        ADD_FAILURE() << "the script sets the answer key in a print dialog that does not offer it";
     if (!step.accepted)
         return false;
+    if (step.keyChoice && answerKey)
+        *answerKey = *step.keyChoice;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(step.outputFile));
     printer.setCopyCount(step.copyCount);
@@ -189,23 +203,23 @@ std::unique_ptr<PrintingProgress> ScriptedUi::openPrintingDialog(QObject* owner,
             closeWatcher();
     });
     printingShown = true;
-    logCall({Call::Kind::Printing, documentLine, printerLine, {}, {}, owner, {}, {}, {}});
+    logCall({Call::Kind::Printing, documentLine, printerLine, {}, {}, owner, {}, {}, {}, {}});
     return progress;
 }
 
 void ScriptedUi::beep()
 {
-    logCall({Call::Kind::Beep, {}, {}, {}, {}, nullptr, {}, {}, {}});
+    logCall({Call::Kind::Beep, {}, {}, {}, {}, nullptr, {}, {}, {}, {}});
 }
 
 void ScriptedUi::showHelpContents(QObject* owner, const std::string& helpFile)
 {
-    logCall({Call::Kind::ShowHelp, helpFile, {}, {}, {}, owner, {}, {}, {}});
+    logCall({Call::Kind::ShowHelp, helpFile, {}, {}, {}, owner, {}, {}, {}, {}});
 }
 
 void ScriptedUi::closeHelp(const std::string& helpFile)
 {
-    logCall({Call::Kind::CloseHelp, helpFile, {}, {}, {}, nullptr, {}, {}, {}});
+    logCall({Call::Kind::CloseHelp, helpFile, {}, {}, {}, nullptr, {}, {}, {}, {}});
 }
 
 std::vector<ScriptedUi::Call> ScriptedUi::callsOf(Call::Kind kind) const

@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <type_traits>
@@ -41,6 +42,8 @@ public:
         DialogId dialog = DialogId::FirstDialog;
         std::map<int, std::string> shownTexts;
         std::map<int, std::uint32_t> shownChoices;
+        // The print dialog: whether it offered the answer key, and ticked or not.
+        std::optional<bool> answerKeyShown;
 
         // A dialog's values as it showed them, as the record it runs with.
         template <typename Record>
@@ -111,6 +114,8 @@ public:
     public:
         PrintStep& pages(int from, int to);
         PrintStep& copies(int count);
+        // Ticks or clears "Also print an answer key"; the dialog must offer it.
+        PrintStep& answerKey(bool on);
         void ok() { accepted = true; }
         void cancel() { accepted = false; }
 
@@ -121,6 +126,7 @@ public:
         int fromPage = 0;
         int toPage = 0;
         int copyCount = 1;
+        std::optional<bool> keyChoice;
         bool accepted = false;
     };
 
@@ -153,7 +159,8 @@ public:
     int runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values) override;
     bool openFileDialog(QObject* owner, FileChoice& choice) override;
     bool saveFileDialog(QObject* owner, FileChoice& choice) override;
-    bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage) override;
+    bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
+                     bool* answerKey) override;
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
                                                          const std::string& documentLine,
                                                          const std::string& printerLine) override;

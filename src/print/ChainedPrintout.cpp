@@ -1,0 +1,62 @@
+#include "print/ChainedPrintout.h"
+
+ChainedPrintout::ChainedPrintout(LinePrintout& first, LinePrintout& second,
+                                 const bool& secondWanted)
+    : Printout(first.title())
+    , first(first)
+    , second(second)
+    , secondWanted(secondWanted)
+{
+}
+
+bool ChainedPrintout::hasPage(int page) const
+{
+    if (!withSecond() || page <= first.pageCount())
+        return first.hasPage(page);
+    return second.hasPage(page - first.pageCount());
+}
+
+void ChainedPrintout::takeSurface(TextSurface& surface, int pageWidth, int pageHeight)
+{
+    Printout::takeSurface(surface, pageWidth, pageHeight);
+    first.takeSurface(surface, pageWidth, pageHeight);
+    secondTaken = secondWanted;
+    if (secondTaken)
+        second.takeSurface(surface, pageWidth, pageHeight);
+}
+
+void ChainedPrintout::printPage(int page, TextSurface& surface)
+{
+    if (!withSecond() || page <= first.pageCount())
+        first.printPage(page, surface);
+    else
+        second.printPage(page - first.pageCount(), surface);
+}
+
+void ChainedPrintout::beginPrinting()
+{
+    first.beginPrinting();
+    if (withSecond())
+        second.beginPrinting();
+}
+
+void ChainedPrintout::beginDocument(int firstPage, int lastPage)
+{
+    first.beginDocument(firstPage, lastPage);
+    if (withSecond())
+        second.beginDocument(firstPage, lastPage);
+}
+
+void ChainedPrintout::endDocument()
+{
+    first.endDocument();
+    if (withSecond())
+        second.endDocument();
+}
+
+void ChainedPrintout::endPrinting()
+{
+    first.endPrinting();
+    if (withSecond())
+        second.endPrinting();
+}

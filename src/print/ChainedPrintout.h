@@ -1,0 +1,31 @@
+#pragma once
+
+#include "print/LinePrintout.h"
+
+// One printout, then, while a switch is on, a second one on pages of its own, the pages
+// numbered on from the first's: the print dialog's range, has-page and "Printing" all count
+// both. With the switch off it is the first printout and nothing else. The switch is read
+// when the surface is handed over, so a choice made in the print dialog takes effect.
+class ChainedPrintout : public Printout {
+public:
+    ChainedPrintout(LinePrintout& first, LinePrintout& second, const bool& secondWanted);
+
+    PageLimits pageLimits() const override { return first.pageLimits(); }
+    bool hasPage(int page) const override;
+    void takeSurface(TextSurface& surface, int pageWidth, int pageHeight) override;
+    void printPage(int page, TextSurface& surface) override;
+
+    void beginPrinting() override;
+    void beginDocument(int firstPage, int lastPage) override;
+    void endDocument() override;
+    void endPrinting() override;
+
+private:
+    bool withSecond() const { return secondWanted && secondTaken; }
+
+    LinePrintout& first;
+    LinePrintout& second;
+    const bool& secondWanted;
+    // Whether the second printout was laid out for this job.
+    bool secondTaken = false;
+};
