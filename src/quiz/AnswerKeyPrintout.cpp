@@ -40,10 +40,11 @@ void AnswerKeyPrintout::takeSurface(TextSurface& surface, int pageWidth, int pag
     lineHeight = std::max(1, surface.textHeight());
     const int drop = lineHeight / 3;
     const auto line = [this](int k) -> const Line& { return lines[static_cast<std::size_t>(k)]; };
-    // A formula's subscripts reach a third of a line lower than other text; the title line
+    // A formula's subscripts reach a third of a line lower than other text, and the lines
+    // stand that much further apart, so that they never touch the line below. The title line
     // always has ink, so the key has at least one page.
     setPages(breakIntoPages(
-        static_cast<int>(lines.size()), pageHeight, 0, lineHeight,
+        static_cast<int>(lines.size()), pageHeight, 0, lineHeight + drop,
         [&](int k) { return lineHeight + (line(k).lowered ? drop : 0); },
         [&](int k) {
             return line(k).label.empty()
@@ -61,7 +62,7 @@ void AnswerKeyPrintout::printPage(int page, TextSurface& surface)
     const LineRange range = linesOf(page);
     for (int k = range.first; k < range.end; ++k) {
         const Line& line = lines[static_cast<std::size_t>(k)];
-        const int y = h * (k - range.first);
+        const int y = (h + drop) * (k - range.first);
         int x = 0;
         if (!line.label.empty()) {
             surface.drawText(0, y, line.label);

@@ -50,18 +50,19 @@ TEST(AnswerKeyDrawing, TitleHeadingThenNumberedAnswers)
     RecordingSurface page(15, 7);
     printout.printPage(1, page);
 
-    // Lines 15 apart; a label's four characters take 28 across; subscripts drop 15 / 3.
+    // Lines 15 high stand 15 + 15 / 3 apart, room for a subscript dropped 5; a label's four
+    // characters take 28 across.
     std::vector<Text> expected;
     append(expected, characters(0, 0, "Answer key", 0));
-    append(expected, characters(0, 15, "Name: ____", 0));
-    append(expected, characters(0, 30, "Quiz 2", 0));
-    expected.push_back({0, 45, "1.  ", colours::black});
-    append(expected, characters(28, 45, "CaCl2", 5));
-    expected.push_back({0, 60, "2.  ", colours::black});
-    append(expected, characters(28, 60, "Sodium oxide", 0));
-    expected.push_back({0, 75, "3.  ", colours::black});
-    append(expected, characters(28, 75, "?", 0));
-    append(expected, characters(0, 90, "1 exercise could not be answered from the current lists.", 0));
+    append(expected, characters(0, 20, "Name: ____", 0));
+    append(expected, characters(0, 40, "Quiz 2", 0));
+    expected.push_back({0, 60, "1.  ", colours::black});
+    append(expected, characters(28, 60, "CaCl2", 5));
+    expected.push_back({0, 80, "2.  ", colours::black});
+    append(expected, characters(28, 80, "Sodium oxide", 0));
+    expected.push_back({0, 100, "3.  ", colours::black});
+    append(expected, characters(28, 100, "?", 0));
+    append(expected, characters(0, 120, "1 exercise could not be answered from the current lists.", 0));
     EXPECT_EQ(page.texts(), expected);
 }
 
@@ -113,8 +114,9 @@ TEST_P(AnswerKeyPaging, GoesOnOverPagesWithNumbersRunningOn)
     for (int n = 1; n <= c.answers; ++n)
         expected.push_back(std::to_string(n) + ".  ");
     EXPECT_EQ(labels, expected);
-    // Two lines of title and heading, and the answers: at most as many lines a page as fit.
-    const int perPage = std::max(1, (c.pageHeight - 5) / 15);
+    // Two lines of title and heading, and the answers: at most as many lines 15 high and 20
+    // apart as fit on a page.
+    const int perPage = std::max(1, (c.pageHeight - 15) / 20 + 1);
     EXPECT_GE(printout.pageCount(), (2 + c.answers + perPage - 1) / perPage);
 }
 
