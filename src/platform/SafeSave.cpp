@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <memory>
+
 namespace {
 
 bool writeInPlace(const QString& path, const QByteArray& bytes, const SaveWrite& write)
@@ -26,6 +28,27 @@ bool writeInPlace(const QString& path, const QByteArray& bytes, const SaveWrite&
 bool writeEveryByte(QIODevice& file, const QByteArray& bytes)
 {
     return file.write(bytes) == bytes.size();
+}
+
+bool saveAllWhole(const std::vector<FileBytes>& files, const SaveWrite& write)
+{
+    std::vector<std::unique_ptr<QSaveFile>> pending;
+    bool written = true;
+    for (const FileBytes& file : files) {
+        auto& out = pending.emplace_back(std::make_unique<QSaveFile>(file.path));
+        written = out->open(QIODevice::WriteOnly) && write(*out, file.bytes) && out->flush();
+        if (!written)
+            break;
+    }
+    if (!written) {
+        for (auto& out : pending)
+            out->cancelWriting();
+        return false;
+    }
+    bool committed = true;
+    for (auto& out : pending)
+        committed = out->commit() && committed;
+    return committed;
 }
 
 bool saveWhole(const QString& path, const QByteArray& bytes, const SaveWrite& write)

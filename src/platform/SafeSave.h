@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QIODevice;
 
@@ -19,3 +20,12 @@ bool writeEveryByte(QIODevice& file, const QByteArray& bytes);
 // Where the folder refuses a temporary file but the file itself is writable, the bytes are
 // written in place, and the old bytes are put back if that fails.
 bool saveWhole(const QString& path, const QByteArray& bytes, const SaveWrite& write = writeEveryByte);
+
+struct FileBytes {
+    QString path;
+    QByteArray bytes;
+};
+// Replaces several files, or none: every new file is written beside its old one and known to
+// be on disk before any is renamed into place, so a full disk leaves every old file as it was.
+// Only the renames at the end could still fail part way. No direct-write fallback here.
+bool saveAllWhole(const std::vector<FileBytes>& files, const SaveWrite& write = writeEveryByte);
