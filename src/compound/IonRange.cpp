@@ -4,6 +4,13 @@
 #include "platform/Ui.h"
 #include "resources/DialogRecords.h"
 
+bool rangeWithinLists(IonRange range, const IonCatalogue& catalogue)
+{
+    return range.highestCation >= 1 && range.highestAnion >= 1
+           && range.highestCation <= catalogue.cations.count()
+           && range.highestAnion <= catalogue.anions.count();
+}
+
 std::optional<IonRange> askIonRange(Ui& ui, QObject* owner, const IonCatalogue& catalogue)
 {
     // The two numbers as typed. Cleared once; a refused range is shown again.
@@ -14,10 +21,9 @@ std::optional<IonRange> askIonRange(Ui& ui, QObject* owner, const IonCatalogue& 
         // Compared unsigned, so a negative number becomes a very large one and is refused.
         const auto n = static_cast<std::uint32_t>(readDecimal(typed.highestCation));
         const auto m = static_cast<std::uint32_t>(readDecimal(typed.highestAnion));
-        if (n >= 1 && m >= 1 && n <= catalogue.cations.count() && m <= catalogue.anions.count())
+        if (rangeWithinLists({n, m}, catalogue))
             return IonRange{n, m};
-        ui.messageBox(owner, "Make sure your values are within the range of cations and anions listed!!",
-                      "Warning", MessageIcon::Exclamation);
+        ui.messageBox(owner, ionRangeWarning, "Warning", MessageIcon::Exclamation);
     }
 }
 

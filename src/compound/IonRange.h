@@ -22,6 +22,13 @@ struct WorkingLists {
     IonList anions;
 };
 
+// What the range dialog says of a range outside the lists.
+inline constexpr const char* ionRangeWarning =
+    "Make sure your values are within the range of cations and anions listed!!";
+
+// At least one entry of each list and no more than each list holds.
+bool rangeWithinLists(IonRange range, const IonCatalogue& catalogue);
+
 // Asks for the range in HIGHEST until it lies within both lists or the dialog is cancelled.
 // A refused range gets its warning and the dialog again with what was typed.
 std::optional<IonRange> askIonRange(Ui& ui, QObject* owner, const IonCatalogue& catalogue);

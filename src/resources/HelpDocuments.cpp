@@ -242,6 +242,29 @@ HelpDocument programHelp()
               "<p>Leaves the quiz without printing it. Valkora still offers to save a new "
               "quiz in a quiz file (.qzz), then brings back the ion lists.</p>"},
          }},
+        {"For teachers",
+         {
+             {"cli", "The valkora-cli command", 0, {},
+              "<p><b>valkora-cli</b> works on the same data folder as Valkora, without a "
+              "window: answer keys, several versions of a quiz, PDF files and the ion lists "
+              "as a spreadsheet file.</p>"
+              "<ul><li><b>valkora-cli make --cations 12 --anions 10 --versions 3 -o week1</b> "
+              "makes three quizzes as <a href=\"#new\">New</a> does, each with its PDF and the "
+              "PDF of its answer key. The seed it prints makes the same quizzes again with "
+              "<b>--seed</b>.</li>"
+              "<li><b>valkora-cli key week1.qzz</b> lists the answers of a stored quiz; "
+              "<b>-o key.pdf</b> prints them as the <a href=\"#answerkey\">Answer key</a> "
+              "pages are printed.</li>"
+              "<li><b>valkora-cli print week1.qzz -o week1.pdf --key</b> prints a stored "
+              "quiz, and its key after it, to a PDF file.</li>"
+              "<li><b>valkora-cli lists export -o lists.csv</b> and <b>valkora-cli lists "
+              "import lists.csv</b> take the <a href=\"#lists\">ion lists</a> to and from a "
+              "spreadsheet; an import with any bad row changes nothing.</li>"
+              "<li><b>valkora-cli lists check</b> names entries that would teach something "
+              "wrong, such as CO for cobalt.</li></ul>"
+              "<p>The data folder is ~/Valkora, or the one given with <b>--dir</b>. Every "
+              "command explains itself with <b>--help</b>.</p>"},
+         }},
         {"The Help menu",
          {
              {"helpindex", "Help Index", cmd::HelpIndex, "Help menu, Help Index.",

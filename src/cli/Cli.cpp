@@ -1,0 +1,148 @@
+#include "cli/Cli.h"
+
+#include "catalogue/CatalogueFile.h"
+#include "cli/CliCommand.h"
+
+#include <QDir>
+#include <QTextStream>
+
+#ifndef VALKORA_VERSION
+#define VALKORA_VERSION "0"
+#endif
+
+namespace cli {
+
+Command::Command(QString usage, QString description, Streams streams)
+    : io(streams)
+    , usage(std::move(usage))
+    , description(std::move(description))
+{
+    parser.setApplicationDescription(this->description);
+    // Not addHelpOption(): its --help-all lists Qt's own options, which this command has not.
+    parser.addOption({{"h", "help"}, "Shows this help."});
+    parser.addOption({"dir", "The data folder (default: $VALKORA_HOME or ~/Valkora).", "DIR"});
+}
+
+std::optional<int> Command::parse(const QStringList& args, int positionalCount)
+{
+    if (!parser.parse(QStringList{"valkora-cli"} + args))
+        return usageError(parser.errorText());
+    if (parser.isSet("help")) {
+        // Qt's own usage line names the running program; this one names the subcommand.
+        QString text = parser.helpText();
+        text = text.mid(text.indexOf('\n') + 1);
+        io.out << "Usage: valkora-cli " << usage << "\n" << text;
+        return done;
+    }
+    if (parser.positionalArguments().size() != positionalCount)
+        return usageError(positionalCount == 0     ? "unexpected argument " + positionals().value(0)
+                          : positionals().isEmpty() ? QString("a file name is needed")
+                                                    : QString("takes one file name"));
+    return std::nullopt;
+}
+
+QString Command::dataFolder() const
+{
+    if (parser.isSet("dir"))
+        return parser.value("dir");
+    const QString home = qEnvironmentVariable("VALKORA_HOME");
+    return home.isEmpty() ? QDir::homePath() + "/Valkora" : home;
+}
+
+QString Command::dataFile(const char* name) const
+{
+    return QDir(dataFolder()).filePath(QString::fromLatin1(name));
+}
+
+std::optional<IonCatalogue> Command::loadLists()
+{
+    IonCatalogue lists;
+    for (const bool cations : {true, false}) {
+        const char* name = cations ? catalogue_file::cationFileName : catalogue_file::anionFileName;
+        const QString path = dataFile(name);
+        catalogue_file::ReadResult read = catalogue_file::read(path);
+        if (!read.opened) {
+            inputError(path, "cannot be opened");
+            return std::nullopt;
+        }
+        // A list cut short would make keys and quizzes from part of it without a word.
+        if (read.damaged()) {
+            inputError(path, QString::fromStdString(catalogue_file::damagedMessage(
+                                 name, read.ions.count(), read.promised)));
+            return std::nullopt;
+        }
+        (cations ? lists.cations : lists.anions) = std::move(read.ions);
+    }
+    return lists;
+}
+
+int Command::usageError(const QString& message)
+{
+    // The subcommand's own words: "lists export", "make".
+    QStringList words;
+    for (const QString& word : usage.split(' ')) {
+        if (word.isEmpty() || word != word.toLower() || !word.front().isLetter())
+            break;
+        words << word;
+    }
+    const QString name = words.join(' ');
+    io.err << "valkora-cli " << name << ": " << message << "\nTry 'valkora-cli " << name
+           << " --help'.\n";
+    return badUsage;
+}
+
+int Command::inputError(const QString& file, const QString& message)
+{
+    io.err << file << ": " << message << "\n";
+    return badInput;
+}
+
+} // namespace cli
+
+namespace {
+
+const char* const overview =
+    "Usage: valkora-cli COMMAND [options]\n"
+    "Answer keys, quiz versions, PDFs and the ion lists of a Valkora data folder.\n"
+    "\n"
+    "Commands:\n"
+    "  lists export [-o FILE.csv]   both ion lists as CSV\n"
+    "  lists import FILE.csv        replace both ion lists from CSV\n"
+    "  lists check                  look at the lists as a chemist would\n"
+    "  key QUIZ.qzz [-o FILE]       the answer key of a stored quiz (text or PDF)\n"
+    "  print QUIZ.qzz -o FILE.pdf   a stored quiz as PDF, with --key its key after it\n"
+    "  make --cations N --anions M -o DIR\n"
+    "                               new quizzes with their PDFs and keys\n"
+    "\n"
+    "Every command takes --dir DIR (default: $VALKORA_HOME or ~/Valkora) and --help.\n"
+    "  -h, --help     this overview\n"
+    "  --version      the version\n";
+
+} // namespace
+
+int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    const cli::Streams io{out, err};
+    const QString command = args.value(0);
+    const QStringList rest = args.mid(1);
+    if (command == "-h" || command == "--help" || command == "help") {
+        out << overview;
+        return cli::done;
+    }
+    if (command == "--version") {
+        out << "valkora-cli " << VALKORA_VERSION << "\n";
+        return cli::done;
+    }
+    if (command == "lists")
+        return cli::listsCommand(rest, io);
+    if (command == "key")
+        return cli::keyCommand(rest, io);
+    if (command == "print")
+        return cli::printCommand(rest, io);
+    if (command == "make")
+        return cli::makeCommand(rest, io);
+    err << (command.isEmpty() ? QString("valkora-cli: a command is needed")
+                              : "valkora-cli: unknown command " + command)
+        << "\nTry 'valkora-cli --help'.\n";
+    return cli::badUsage;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "catalogue/IonCatalogue.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QTextStream;
+
+// What every subcommand of valkora-cli shares: its streams, its parser with --help and
+// --dir, and the data folder's lists.
+namespace cli {
+
+enum Exit { done = 0, badInput = 1, badUsage = 2 };
+
+struct Streams {
+    QTextStream& out;
+    QTextStream& err;
+};
+
+class Command {
+public:
+    // usage: "lists export [-o FILE.csv]", shown after "Usage: valkora-cli ".
+    Command(QString usage, QString description, Streams streams);
+
+    QCommandLineParser parser;
+    Streams io;
+
+    // Parses args (the words after the subcommand's name) for exactly the positional
+    // arguments given. An exit status when the command ends here: its help, or bad usage.
+    std::optional<int> parse(const QStringList& args, int positionals);
+    QStringList positionals() const { return parser.positionalArguments(); }
+
+    // --dir, else VALKORA_HOME, else ~/Valkora.
+    QString dataFolder() const;
+    QString dataFile(const char* name) const;
+
+    // Both lists of the data folder, or nothing once what is wrong has been said.
+    std::optional<IonCatalogue> loadLists();
+
+    int usageError(const QString& message);
+    int inputError(const QString& file, const QString& message);
+
+private:
+    QString usage;
+    QString description;
+};
+
+int listsCommand(const QStringList& args, Streams io);
+int keyCommand(const QStringList& args, Streams io);
+int printCommand(const QStringList& args, Streams io);
+int makeCommand(const QStringList& args, Streams io);
+
+} // namespace cli

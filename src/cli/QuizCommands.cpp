@@ -1,0 +1,256 @@
+#include "cli/CliCommand.h"
+#include "cli/PdfOutput.h"
+#include "compound/IonRange.h"
+#include "platform/Latin1.h"
+#include "platform/Random.h"
+#include "platform/SafeSave.h"
+#include "print/ChainedPrintout.h"
+#include "quiz/AnswerKey.h"
+#include "quiz/AnswerKeyPrintout.h"
+#include "quiz/MyQuizPrintout.h"
+#include "quiz/QuizFile.h"
+#include "quiz/QuizGeneration.h"
+#include "quiz/QuizHeading.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace cli {
+
+namespace {
+
+// Versions are lettered A to Z.
+constexpr int maxVersions = 26;
+// Seeds tried past one whose quiz repeats an earlier version before the lists are taken to
+// allow no other.
+constexpr int maxReseeds = 1000;
+
+void addPageSizeOption(Command& command)
+{
+    command.parser.addOption({"page-size", "The paper of a PDF: A4 (default) or Letter.", "SIZE", "A4"});
+}
+
+std::optional<QPageSize> pageSize(const Command& command)
+{
+    const QString size = command.parser.value("page-size").toLower();
+    if (size == "a4")
+        return QPageSize(QPageSize::A4);
+    if (size == "letter")
+        return QPageSize(QPageSize::Letter);
+    return std::nullopt;
+}
+
+std::optional<SentenceList> readQuiz(Command& command, const QString& path)
+{
+    const quiz_file::ReadResult read = quiz_file::read(path);
+    if (!read.opened) {
+        command.inputError(path, "cannot be opened");
+        return std::nullopt;
+    }
+    if (read.sentences.size() < read.promised) {
+        command.inputError(path, QString::fromStdString(quiz_file::damagedMessage(
+                                     QFileInfo(path).fileName().toStdString(), read)));
+        return std::nullopt;
+    }
+    return read.sentences;
+}
+
+// "1.  CaCl2" a line, then the line about unanswered exercises when there are any.
+QString keyText(const answer_key::Key& key)
+{
+    QString text;
+    for (const answer_key::Answer& answer : key.answers)
+        text += QString::number(answer.number) + ".  " + fromLatin1Bytes(answer.text) + "\n";
+    const std::string unanswered = answer_key::unansweredLine(key.unanswered);
+    if (!unanswered.empty())
+        text += fromLatin1Bytes(unanswered) + "\n";
+    return text;
+}
+
+bool writePdf(Command& command, Printout& printout, const QPageSize& size, const QString& path)
+{
+    const std::optional<QByteArray> pdf = printToPdf(printout, size);
+    if (!pdf) {
+        command.inputError(path, "has nothing to print");
+        return false;
+    }
+    if (!saveWhole(path, *pdf)) {
+        command.inputError(path, "cannot be written");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int keyCommand(const QStringList& args, Streams io)
+{
+    Command command("key QUIZ.qzz [-o KEY.pdf|KEY.txt] [--dir DIR]",
+                    "The answer key of a stored quiz, answered from the data folder's lists: "
+                    "text on stdout, or a PDF or text file by the extension of -o.",
+                    io);
+    command.parser.addOption({{"o", "output"}, "The key file: .pdf for a PDF, else text.", "FILE"});
+    addPageSizeOption(command);
+    if (const auto stop = command.parse(args, 1))
+        return *stop;
+    const std::optional<QPageSize> size = pageSize(command);
+    if (!size)
+        return command.usageError("the page size is A4 or Letter");
+    const std::optional<SentenceList> quiz = readQuiz(command, command.positionals().at(0));
+    if (!quiz)
+        return badInput;
+    const std::optional<IonCatalogue> lists = command.loadLists();
+    if (!lists)
+        return badInput;
+    const answer_key::Key key = answer_key::fromCatalogue(*quiz, *lists);
+    if (!command.parser.isSet("o")) {
+        io.out << keyText(key);
+        return done;
+    }
+    const QString path = command.parser.value("o");
+    if (path.endsWith(".pdf", Qt::CaseInsensitive)) {
+        AnswerKeyPrintout printout(key);
+        return writePdf(command, printout, *size, path) ? done : badInput;
+    }
+    if (!saveWhole(path, keyText(key).toUtf8()))
+        return command.inputError(path, "cannot be written");
+    return done;
+}
+
+int printCommand(const QStringList& args, Streams io)
+{
+    Command command("print QUIZ.qzz -o QUIZ.pdf [--key] [--dir DIR]",
+                    "A stored quiz as the print dialog prints it, to PDF; with --key its "
+                    "answer key follows on pages of its own.",
+                    io);
+    command.parser.addOption({{"o", "output"}, "The PDF file to write.", "FILE.pdf"});
+    command.parser.addOption({"key", "Print the answer key after the quiz."});
+    addPageSizeOption(command);
+    if (const auto stop = command.parse(args, 1))
+        return *stop;
+    if (!command.parser.isSet("o"))
+        return command.usageError("-o FILE.pdf is needed");
+    const std::optional<QPageSize> size = pageSize(command);
+    if (!size)
+        return command.usageError("the page size is A4 or Letter");
+    const std::optional<SentenceList> quiz = readQuiz(command, command.positionals().at(0));
+    if (!quiz)
+        return badInput;
+    const bool withKey = command.parser.isSet("key");
+    std::optional<IonCatalogue> lists;
+    if (withKey && !(lists = command.loadLists()))
+        return badInput;
+    MyQuizPrintout quizPages(*quiz);
+    AnswerKeyPrintout keyPages([&] { return answer_key::fromCatalogue(*quiz, *lists); });
+    ChainedPrintout printout(quizPages, keyPages, withKey);
+    return writePdf(command, printout, *size, command.parser.value("o")) ? done : badInput;
+}
+
+int makeCommand(const QStringList& args, Streams io)
+{
+    Command command("make --cations N --anions M [--versions K] [--seed S] [--heading FILE] "
+                    "[--page-size A4|Letter] -o DIR [--dir DIR]",
+                    "Makes K quizzes as New does, from the first N cations and M anions, and "
+                    "writes DIR/quiz-A.qzz, quiz-A.pdf and quiz-A-key.pdf, then B, C and on.",
+                    io);
+    command.parser.addOption({"cations", "The highest cation number drawn from.", "N"});
+    command.parser.addOption({"anions", "The highest anion number drawn from.", "M"});
+    command.parser.addOption({"versions", "How many quizzes, 1 to 26 (default 1).", "K", "1"});
+    command.parser.addOption({"seed", "The first version's seed (default: the time in seconds).", "S"});
+    command.parser.addOption({"heading", "The heading file (default: the data folder's valkora.hed).", "FILE"});
+    command.parser.addOption({{"o", "output"}, "The folder to write the quizzes to.", "DIR"});
+    addPageSizeOption(command);
+    if (const auto stop = command.parse(args, 0))
+        return *stop;
+    QCommandLineParser& parser = command.parser;
+    for (const char* needed : {"cations", "anions", "o"}) {
+        if (!parser.isSet(needed))
+            return command.usageError(QString(needed) == "o" ? QString("-o DIR is needed")
+                                                             : QString("--%1 is needed").arg(needed));
+    }
+    bool cationsOk = false;
+    bool anionsOk = false;
+    bool versionsOk = false;
+    const IonRange range{parser.value("cations").toUInt(&cationsOk),
+                         parser.value("anions").toUInt(&anionsOk)};
+    const int versions = parser.value("versions").toInt(&versionsOk);
+    if (!cationsOk || !anionsOk)
+        return command.usageError("--cations and --anions take a whole number");
+    if (!versionsOk || versions < 1 || versions > maxVersions)
+        return command.usageError("--versions takes a number from 1 to 26");
+    std::uint32_t seed = static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch());
+    if (parser.isSet("seed")) {
+        bool seedOk = false;
+        seed = parser.value("seed").toUInt(&seedOk);
+        if (!seedOk)
+            return command.usageError("--seed takes a whole number from 0 to 4294967295");
+    }
+    const std::optional<QPageSize> size = pageSize(command);
+    if (!size)
+        return command.usageError("the page size is A4 or Letter");
+
+    const std::optional<IonCatalogue> lists = command.loadLists();
+    if (!lists)
+        return badInput;
+    if (!rangeWithinLists(range, *lists)) {
+        io.err << ionRangeWarning << "\n";
+        return badInput;
+    }
+    const QString headingPath = parser.isSet("heading")
+                                    ? parser.value("heading")
+                                    : command.dataFile(quiz_heading::fileName);
+    const std::optional<QByteArray> heading = quiz_heading::readFile(headingPath);
+    if (!heading)
+        return command.inputError(headingPath, "cannot be opened");
+    const std::vector<std::string> headingReads =
+        quiz_heading::lineReads(quiz_heading::readAsText(*heading));
+    const QString folder = parser.value("o");
+    if (!QDir().mkpath(folder))
+        return command.inputError(folder, "cannot be made");
+
+    io.out << "Seed: " << seed << "\n";
+    std::vector<SentenceList> made;
+    for (int version = 0; version < versions; ++version) {
+        const QString name = QString("quiz-%1").arg(QChar('A' + version));
+        std::uint32_t versionSeed = seed + static_cast<std::uint32_t>(version);
+        SentenceList quiz;
+        std::vector<CompoundPair> pairs;
+        for (int reseeds = 0;; ++reseeds) {
+            WorkingLists working;
+            buildWorkingLists(*lists, range, working);
+            Random random;
+            random.seed(versionSeed);
+            pairs.clear();
+            quiz = quiz_generation::createQuiz(headingReads, working, random, &pairs);
+            const bool repeat = std::find(made.begin(), made.end(), quiz) != made.end();
+            if (!repeat)
+                break;
+            if (reseeds == maxReseeds) {
+                io.err << name << ": the lists allow no quiz unlike the earlier versions\n";
+                break;
+            }
+            io.err << name << ": seed " << versionSeed << " repeats an earlier version; trying "
+                   << versionSeed + 1 << "\n";
+            ++versionSeed;
+        }
+        made.push_back(quiz);
+
+        const QString base = QDir(folder).filePath(name);
+        if (!quiz_file::save(base + ".qzz", quiz))
+            return command.inputError(base + ".qzz", "cannot be written");
+        MyQuizPrintout quizPages(quiz);
+        if (!writePdf(command, quizPages, *size, base + ".pdf"))
+            return badInput;
+        AnswerKeyPrintout keyPages(answer_key::fromPairs(quiz, pairs));
+        if (!writePdf(command, keyPages, *size, base + "-key.pdf"))
+            return badInput;
+        io.out << name << ": seed " << versionSeed << "\n";
+    }
+    return done;
+}
+
+} // namespace cli
