@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -50,24 +49,29 @@ std::string printerLine(const QPrinter& printer)
     return toLatin1Bytes(name) + " on " + toLatin1Bytes(port);
 }
 
-// Disables a window for as long as it lives.
+// Disables a window from disable() until enable() or until it goes out of scope.
 class Disabled {
 public:
-    explicit Disabled(QWidget* window) : window(window)
-    {
-        if (window)
-            window->setEnabled(false);
-    }
-    ~Disabled()
-    {
-        if (window)
-            window->setEnabled(true);
-    }
+    Disabled() = default;
+    ~Disabled() { enable(); }
     Disabled(const Disabled&) = delete;
     Disabled& operator=(const Disabled&) = delete;
 
+    void disable(QWidget* target)
+    {
+        window = target;
+        if (window)
+            window->setEnabled(false);
+    }
+    void enable()
+    {
+        if (window)
+            window->setEnabled(true);
+        window = nullptr;
+    }
+
 private:
-    QWidget* window;
+    QWidget* window = nullptr;
 };
 
 // An override cursor shown until it is restored or goes out of scope, whichever comes first,
@@ -211,13 +215,13 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, bool* 
     Outcome outcome = Outcome::Printed;
     bool begun = false;
     std::unique_ptr<PrintingProgress> progress;
-    std::optional<Disabled> disabled;
+    Disabled disabled;
     // A first page that does not exist begins no painter: no empty page, no file.
     if (printout.hasPage(first)) {
         progress = ui.openPrintingDialog(parent, "'" + printout.title() + "' on the", printerLine(printer));
         waiting.restore();
         // The whole main window, menus and keys included, takes no command while pages go out.
-        disabled.emplace(parent ? parent->window() : nullptr);
+        disabled.disable(parent ? parent->window() : nullptr);
 
         QPainter painter;
         if (!painter.begin(&printer)) {
@@ -244,7 +248,7 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, bool* 
     }
     waiting.restore();
     printout.endPrinting();
-    disabled.reset();
+    disabled.enable();
     progress.reset();
 
     if (outcome == Outcome::Printed)
