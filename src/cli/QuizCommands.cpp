@@ -23,8 +23,16 @@ namespace cli {
 
 namespace {
 
-// Versions are lettered A to Z.
-constexpr int maxVersions = 26;
+// Versions are lettered as spreadsheet columns are: A to Z, then AA, AB, ... ZZ.
+constexpr int maxVersions = 26 + 26 * 26;
+
+QString versionLetters(int index)
+{
+    QString letters;
+    for (int n = index + 1; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar('A' + (n - 1) % 26));
+    return letters;
+}
 // Seeds tried past one whose quiz repeats an earlier version before the lists are taken to
 // allow no other.
 constexpr int maxReseeds = 1000;
@@ -159,7 +167,7 @@ int makeCommand(const QStringList& args, Streams io)
                     io);
     command.parser.addOption({"cations", "The highest cation number drawn from.", "N"});
     command.parser.addOption({"anions", "The highest anion number drawn from.", "M"});
-    command.parser.addOption({"versions", "How many quizzes, 1 to 26 (default 1).", "K", "1"});
+    command.parser.addOption({"versions", "How many quizzes, 1 to 702 (default 1).", "K", "1"});
     command.parser.addOption({"seed", "The first version's seed (default: the time in seconds).", "S"});
     command.parser.addOption({"heading", "The heading file (default: the data folder's valkora.hed).", "FILE"});
     command.parser.addOption({{"o", "output"}, "The folder to write the quizzes to.", "DIR"});
@@ -181,7 +189,7 @@ int makeCommand(const QStringList& args, Streams io)
     if (!cationsOk || !anionsOk)
         return command.usageError("--cations and --anions take a whole number");
     if (!versionsOk || versions < 1 || versions > maxVersions)
-        return command.usageError("--versions takes a number from 1 to 26");
+        return command.usageError("--versions takes a number from 1 to 702");
     std::uint32_t seed = static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch());
     if (parser.isSet("seed")) {
         bool seedOk = false;
@@ -215,7 +223,7 @@ int makeCommand(const QStringList& args, Streams io)
     io.out << "Seed: " << seed << "\n";
     std::vector<SentenceList> made;
     for (int version = 0; version < versions; ++version) {
-        const QString name = QString("quiz-%1").arg(QChar('A' + version));
+        const QString name = QString("quiz-%1").arg(versionLetters(version));
         std::uint32_t versionSeed = seed + static_cast<std::uint32_t>(version);
         SentenceList quiz;
         std::vector<CompoundPair> pairs;

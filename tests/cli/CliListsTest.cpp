@@ -193,8 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"make_word_count", {"make", "--cations", "three", "--anions", "3", "-o", "out"}, 2,
                   "take a whole number"},
         UsageCase{"make_too_many_versions",
-                  {"make", "--cations", "3", "--anions", "3", "--versions", "27", "-o", "out"}, 2,
-                  "from 1 to 26"},
+                  {"make", "--cations", "3", "--anions", "3", "--versions", "703", "-o", "out"}, 2,
+                  "from 1 to 702"},
         UsageCase{"make_bad_seed", {"make", "--cations", "3", "--anions", "3", "--seed", "-1", "-o", "out"},
                   2, "--seed takes"}));
 

@@ -60,6 +60,23 @@ TEST(CliMake, WritesEachVersionAsNewMakesItWithItsPdfAndKey)
     EXPECT_FALSE(folder.exists("week1/quiz-D.qzz"));
 }
 
+// Past Z the versions go on as AA, AB, ...
+TEST(CliMake, LettersVersionsPastZAsAAAndAB)
+{
+    TempFolder folder;
+    seedStarterData(folder);
+    const CliRun run = runCommand(makeArgs("12", "10", {"--versions", "28", "--seed", "5", "-o",
+                                                        folder.path("many")}));
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    for (const char* name : {"Z", "AA", "AB"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(folder.exists(QString("many/quiz-%1.qzz").arg(name)));
+        EXPECT_TRUE(run.out.contains(QString("quiz-%1: seed").arg(name)));
+    }
+    EXPECT_FALSE(folder.exists("many/quiz-AC.qzz"));
+    EXPECT_EQ(QDir(folder.path("many")).entryList({"*.qzz"}).size(), 28);
+}
+
 TEST(CliMake, ReseedsPastARepeatUntilTheListsAllowNoOther)
 {
     TempFolder folder;
