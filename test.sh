@@ -5,7 +5,8 @@ set -euo pipefail
 REPO=$(cd "$(dirname "$0")" && pwd)
 source "$REPO/scripts/common.sh"
 
-ensure_packages "${BUILD_PACKAGES[@]}"
+# poppler-utils: the tests read the text of the PDFs they print with pdftotext.
+ensure_packages "${BUILD_PACKAGES[@]}" poppler-utils
 
 echo "== Tests"
 build "$REPO/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALKORA_BUILD_TESTS=ON

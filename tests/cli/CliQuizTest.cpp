@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <set>
 
 namespace {
@@ -173,6 +175,33 @@ TEST_F(CliStoredQuiz, KeyGoesToStdoutOneAnswerALineThenTheUnansweredCount)
     const CliRun pdf = runCommand(args({"key", folder.path("week.qzz"), "-o", folder.path("key.pdf")}));
     EXPECT_EQ(pdf.status, 0) << pdf.err.toStdString();
     EXPECT_EQ(pdfPageCount(folder.path("key.pdf")), 1);
+}
+
+// The key on paper reads as the key in text: every answer, in order, after its number.
+TEST_F(CliStoredQuiz, TheKeysPdfReadsAsItsAnswers)
+{
+    const answer_key::Key key = answer_key::fromCatalogue(quiz, starterLists());
+    const CliRun run = runCommand(args({"key", folder.path("week.qzz"), "-o", folder.path("key.pdf")}));
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const std::optional<QString> text = pdfText(folder.path("key.pdf"));
+    if (!text)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+
+    QStringList lines = text->split(u'\n');
+    for (QString& line : lines)
+        line = line.simplified();
+    lines.removeAll(QString());
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.front(), "Answer key");
+    qsizetype at = 0;
+    for (const answer_key::Answer& answer : key.answers) {
+        const QString expected =
+            QString::number(answer.number) + ". " + QString::fromLatin1(answer.text.c_str());
+        const auto found = std::find(lines.begin() + at, lines.end(), expected);
+        ASSERT_NE(found, lines.end()) << expected.toStdString();
+        at = found - lines.begin() + 1;
+    }
+    EXPECT_EQ(lines.back(), QString::fromStdString(answer_key::unansweredLine(1)));
 }
 
 TEST_F(CliStoredQuiz, PrintPutsTheKeyOnPagesAfterTheQuiz)
