@@ -1,5 +1,6 @@
 #include "cli/PdfOutput.h"
 
+#include "gui/MeasuringSurface.h"
 #include "gui/QPainterSurface.h"
 #include "platform/Latin1.h"
 #include "print/Printout.h"
@@ -12,19 +13,6 @@
 #include <QPrinter>
 
 namespace {
-
-// Lays out in the font the pages will be painted in, before a page is begun.
-class MeasuringSurface final : public TextSurface {
-public:
-    explicit MeasuringSurface(QPaintDevice& device) : metrics(QGuiApplication::font(), &device) {}
-    void setTextColour(Rgb) override {}
-    void drawText(int, int, const std::string&) override {}
-    int textWidth(const std::string& text) override { return metrics.horizontalAdvance(fromLatin1Bytes(text)); }
-    int textHeight() override { return metrics.height(); }
-
-private:
-    QFontMetrics metrics;
-};
 
 bool paint(Printout& printout, QPdfWriter& writer)
 {

@@ -1,5 +1,6 @@
 #include "gui/Printer.h"
 
+#include "gui/MeasuringSurface.h"
 #include "gui/QPainterSurface.h"
 #include "platform/Latin1.h"
 #include "platform/Ui.h"
@@ -19,20 +20,6 @@
 #include <memory>
 
 namespace {
-
-// Measures in the printer's default font before anything is painted, so that a printout can
-// lay out its pages without a page being begun.
-class MeasuringSurface final : public TextSurface {
-public:
-    explicit MeasuringSurface(QPrinter& printer) : metrics(QApplication::font(), &printer) {}
-    void setTextColour(Rgb) override {}
-    void drawText(int, int, const std::string&) override {}
-    int textWidth(const std::string& text) override { return metrics.horizontalAdvance(fromLatin1Bytes(text)); }
-    int textHeight() override { return metrics.height(); }
-
-private:
-    QFontMetrics metrics;
-};
 
 // "PDF on /home/ann/list.pdf", "Office on Room 12": never a blank port.
 std::string printerLine(const QPrinter& printer)
