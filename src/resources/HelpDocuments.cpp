@@ -63,6 +63,71 @@ std::string render(const std::string& title, const std::string& introduction,
     return html;
 }
 
+// A formula with its digits lowered, as the program draws formulas.
+std::string formulaHtml(const std::string& formula)
+{
+    std::string html;
+    for (char c : formula)
+        html += c >= '2' && c <= '9' ? std::string("<sub>") + c + "</sub>" : std::string(1, c);
+    return html;
+}
+
+// A worked example from the starter lists: the compound's name and its formula. The tests read
+// every example back and check it against the program's own rules.
+std::string example(const std::string& name, const std::string& formula)
+{
+    return "<span class=\"example\"><i>" + escaped(name) + "</i> is " + formulaHtml(formula) + "</span>";
+}
+
+std::string rulesTopic()
+{
+    return "<p>Valkora marks every answer by the rules below, and prints the answer keys by "
+           "them. The examples all come from the ion lists Valkora starts with.</p>"
+           "<h3>The cation comes first</h3>"
+           "<p>A name is the cation's name, a space, then the anion's name: "
+           + example("Sodium chloride", "NaCl") + ". The formula begins with the cation's symbol too; "
+           "ClNa is not accepted.</p>"
+           "<h3>The charges cross over</h3>"
+           "<p>The compound holds no charge, so each ion is taken as many times as the other "
+           "ion's charge: Aluminum is 3+ and oxide 2-, so two aluminum and three oxide, "
+           + example("Aluminum oxide", "Al2O3") + ". One is never written: "
+           + example("Calcium chloride", "CaCl2") + ". Equal charges cancel and no number is "
+           "written at all: " + example("Magnesium oxide", "MgO") + ", "
+           + example("Aluminum phosphate", "AlPO4") + ".</p>"
+           "<h3>The ratio is reduced</h3>"
+           "<p>A 4+ cation with a 2- anion is written one to two, not four to two: "
+           + example("Tin(IV) oxide", "SnO2") + ", not Sn<sub>2</sub>O<sub>4</sub>; "
+           + example("Lead(IV) sulfate", "Pb(SO4)2") + ".</p>"
+           "<h3>Brackets round a polyatomic ion that repeats</h3>"
+           "<p>An ion of more than one atom, such as OH, NH<sub>4</sub> or SO<sub>4</sub>, is "
+           "put in brackets when a number follows it, so the number counts the whole ion: "
+           + example("Calcium hydroxide", "Ca(OH)2") + ", " + example("Ammonium sulfate", "(NH4)2SO4")
+           + ". Taken once, it needs no brackets: " + example("Sodium hydroxide", "NaOH") + ", "
+           + example("Barium sulfate", "BaSO4") + ". Mercury(I) is the pair Hg<sub>2</sub>, "
+           "one ion: " + example("Mercury(I) chloride", "Hg2Cl2") + ".</p>"
+           "<h3>Roman numerals in the names that carry them</h3>"
+           "<p>A metal that forms ions of more than one charge says which in its name, with a "
+           "Roman numeral in brackets straight after it: " + example("Iron(II) chloride", "FeCl2")
+           + " and " + example("Iron(III) chloride", "FeCl3") + "; "
+           + example("Copper(I) oxide", "Cu2O") + ". Read the numeral off the formula: the "
+           "chloride in FeCl<sub>3</sub> carries three 1- charges, so the iron is 3+.</p>"
+           "<h3>Capitals in symbols</h3>"
+           "<p>A symbol's first letter is a capital and its second a small letter. Co is "
+           "cobalt, but CO is carbon and oxygen: " + example("Cobalt(II) chloride", "CoCl2")
+           + ". Answers are compared exactly, letter for letter, so NACL is not NaCl, and a "
+           "name must be spelt and spaced as the lists spell it.</p>"
+           "<h3>The mistakes made most</h3>"
+           "<ul><li><b>An unreduced ratio:</b> Sn<sub>2</sub>O<sub>4</sub> for SnO<sub>2</sub>.</li>"
+           "<li><b>A missing bracket:</b> CaOH<sub>2</sub> for Ca(OH)<sub>2</sub>; without the "
+           "brackets the 2 counts only the hydrogen.</li>"
+           "<li><b>A missing numeral:</b> Iron chloride for Iron(III) chloride; the name must say "
+           "which iron ion it is.</li>"
+           "<li><b>CO for cobalt:</b> COCl<sub>2</sub> for CoCl<sub>2</sub>.</li>"
+           "<li><b>Charges written in:</b> a formula shows no charges: Na<sub>2</sub>S, never "
+           "Na<sup>+</sup> or S<sup>2-</sup>.</li></ul>"
+           "<p>Practise them in <a href=\"#practicemode\">Practice</a>.</p>";
+}
+
 HelpDocument programHelp()
 {
     const std::vector<Section> sections = {
@@ -92,7 +157,10 @@ HelpDocument programHelp()
               "and brackets; Backspace takes back the last character. Anything else only "
               "beeps.</p>"
               "<p>During practice the menu bar holds the Practice menu (Print Results, Quit "
-              "Practice, Exit Program) and Help.</p>"},
+              "Practice, Exit Program) and Help.</p>"
+              "<p>The rules your answers are marked by, with examples, are in "
+              "<a href=\"#rules\">Naming compounds and writing formulas</a>.</p>"},
+             {"rules", "Naming compounds and writing formulas", 0, {}, rulesTopic()},
              {"quizpreview", "Quiz preview", 0, {},
               "<p>A new quiz, or one opened from a file, is shown in quiz preview before "
               "anything is printed: the heading, then the numbered exercises. Scroll to see "

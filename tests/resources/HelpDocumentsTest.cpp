@@ -1,12 +1,19 @@
 #include "resources/HelpDocuments.h"
 #include "resources/StringTable.h"
 
+#include "catalogue/CatalogueFile.h"
+#include "compound/CompoundRules.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <set>
@@ -188,6 +195,48 @@ TEST(HelpDocuments, ProgramHelpExplainsTheModesAndTheFiles)
         text += line + '\n';
     for (const char* name : {"valkora.cat", "valkora.ani", "valkora.hed", ".qzz"})
         EXPECT_TRUE(text.contains(name)) << name;
+}
+
+// The rules topic teaches by worked examples from the starter lists; each must be the formula
+// that practice marks right for that name, or the help would teach a wrong answer.
+TEST(HelpDocuments, RulesTopicsWorkedExamplesAreWhatPracticeMarksRight)
+{
+    const auto list = [](const char* name) {
+        QFile file(QStringLiteral(VALKORA_SOURCE_DIR "/data/") + name);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return catalogue_file::parse(file.readAll()).ions;
+    };
+    const IonList cations = list("valkora.cat");
+    const IonList anions = list("valkora.ani");
+    const QString html = QString::fromStdString(helpDocument("valkora.hlp")->html);
+
+    static const QRegularExpression example(QStringLiteral("<span class=\"example\"><i>([^<]+)</i> is (.*?)</span>"));
+    int examples = 0;
+    for (auto matches = example.globalMatch(html); matches.hasNext();) {
+        const QRegularExpressionMatch match = matches.next();
+        const std::string name = match.captured(1).toStdString();
+        const std::string written = match.captured(2).remove("<sub>").remove("</sub>").toStdString();
+        SCOPED_TRACE(name);
+        std::vector<std::string> formulas;
+        for (const TIon& cation : cations)
+            for (const TIon& anion : anions)
+                if (compoundName(cation, anion) == name)
+                    formulas.push_back(compoundFormula(cation, anion));
+        ASSERT_EQ(formulas.size(), 1u) << "the starter lists make the name once";
+        EXPECT_EQ(formulas.front(), written);
+        ++examples;
+    }
+    EXPECT_GE(examples, 15);
+
+    // Reached from the contents and from the Practice topic.
+    const ParsedDocument parsed = parse(*helpDocument("valkora.hlp"));
+    ASSERT_TRUE(parsed.topics.count("rules"));
+    EXPECT_EQ(parsed.topics.at("rules").front(), "Naming compounds and writing formulas");
+    EXPECT_NE(std::find(parsed.contentsLinks.begin(), parsed.contentsLinks.end(), "#rules"),
+              parsed.contentsLinks.end());
+    const qsizetype practice = html.indexOf("<a name=\"practicemode\">");
+    ASSERT_GE(practice, 0);
+    EXPECT_TRUE(html.mid(practice, html.indexOf("<hr/>", practice) - practice).contains("href=\"#rules\""));
 }
 
 } // namespace
