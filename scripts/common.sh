@@ -16,7 +16,8 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake make g++ libgtest-dev qt6-base-dev libxkbcommon-dev fonts-dejavu-core)
+# qt6-base-private-dev: the accessibility tests reach the platform's accessibility switch.
+BUILD_PACKAGES=(cmake make g++ libgtest-dev qt6-base-dev qt6-base-private-dev libxkbcommon-dev fonts-dejavu-core)
 
 # build DIR [cmake options...]: configures once, then builds everything on every core.
 build() {

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStringList>
 #include <QStyle>
 
 #include <algorithm>
@@ -94,6 +95,57 @@ QPushButton* dialogButton(const std::string& text, QStyle::StandardPixmap icon,
     auto* button = new QPushButton(fromLatin1Bytes(text), parent);
     button->setIcon(parent->style()->standardIcon(icon, nullptr, button));
     return button;
+}
+
+bool isField(const ControlTemplate& control)
+{
+    return control.kind == ControlKind::Edit || control.kind == ControlKind::MultiLineEdit;
+}
+
+bool sideBySide(const DialogRect& a, const DialogRect& b)
+{
+    return a.x < b.x + b.width && b.x < a.x + a.width;
+}
+
+// Whether another field stands between a label and the field below it, so that the label
+// names that one instead.
+bool fieldBetween(const std::vector<ControlTemplate>& controls, const DialogRect& upper,
+                  const DialogRect& lower, const ControlTemplate& field)
+{
+    return std::any_of(controls.begin(), controls.end(), [&](const ControlTemplate& other) {
+        return &other != &field && isField(other) && sideBySide(other.rect, upper) &&
+               other.rect.y >= upper.y + upper.height &&
+               other.rect.y + other.rect.height <= lower.y;
+    });
+}
+
+// The labels that name an edit field, top to bottom: every label over the field with no
+// other field in between (a prompt may take two lines); a field with none over it is named by
+// the nearest label under it.
+std::vector<std::size_t> fieldLabels(const DialogTemplate& dialog, const ControlTemplate& field)
+{
+    const std::vector<ControlTemplate>& controls = dialog.controls;
+    std::vector<std::size_t> over;
+    std::optional<std::size_t> under;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlTemplate& label = controls[i];
+        if (label.kind != ControlKind::Label || !sideBySide(label.rect, field.rect))
+            continue;
+        if (label.rect.y + label.rect.height <= field.rect.y) {
+            if (!fieldBetween(controls, label.rect, field.rect, field))
+                over.push_back(i);
+        } else if (label.rect.y >= field.rect.y + field.rect.height &&
+                   !fieldBetween(controls, field.rect, label.rect, field) &&
+                   (!under || label.rect.y < controls[*under].rect.y)) {
+            under = i;
+        }
+    }
+    std::stable_sort(over.begin(), over.end(), [&controls](std::size_t a, std::size_t b) {
+        return controls[a].rect.y < controls[b].rect.y;
+    });
+    if (over.empty() && under)
+        over.push_back(*under);
+    return over;
 }
 
 } // namespace
@@ -187,6 +239,28 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogValues& bound
             previousTabStop = widget;
         }
         placed.push_back(widget);
+    }
+    nameFieldsByLabels(dialog);
+}
+
+void TemplateDialog::nameFieldsByLabels(const DialogTemplate& dialog)
+{
+    for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+        if (!isField(dialog.controls[i]))
+            continue;
+        QStringList words;
+        QLabel* nearest = nullptr;
+        for (std::size_t label : fieldLabels(dialog, dialog.controls[i])) {
+            nearest = static_cast<QLabel*>(placed[label]);
+            words << nearest->text();
+        }
+        if (!nearest)
+            continue;
+        placed[i]->setAccessibleName(words.join(QLatin1Char(' ')));
+        // Screen readers also find the field from its label. A buddy would turn an & of the
+        // label's text into a mnemonic, and the labels show theirs as written.
+        if (!nearest->text().contains(QLatin1Char('&')))
+            nearest->setBuddy(placed[i]);
     }
 }
 

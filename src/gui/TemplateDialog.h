@@ -40,6 +40,8 @@ private:
         QWidget* widget;
     };
 
+    // Each edit field is named for screen readers by the labels the template puts over it.
+    void nameFieldsByLabels(const DialogTemplate& dialog);
     void loadValues();
     void storeValues();
     void placeOnOwner();

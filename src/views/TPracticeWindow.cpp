@@ -6,9 +6,15 @@
 #include "practice/MyPrintout.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogRecords.h"
+#include "views/DrawnText.h"
+#include "views/ViewAccessibility.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include <cstdlib>
 
 namespace {
 
@@ -37,6 +43,7 @@ TPracticeWindow::TPracticeWindow(Ui& ui, Clock& clock, Random& random, QWidget* 
     , font(makePracticeFont(this))
     , printer(ui)
 {
+    installViewAccessibility();
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -58,17 +65,25 @@ void TPracticeWindow::takeWorkingLists(const IonCatalogue& catalogue, IonRange r
 
 void TPracticeWindow::startPractice(IonRange range)
 {
+    const ShownParts before = shownParts();
     drill.start(range, static_cast<std::uint32_t>(clock.seconds()));
     makeCaret();
     update();
+    reportChanges(before);
+    if (hasFocus())
+        reportAnswerFocus();
 }
 
 void TPracticeWindow::practiceChar(unsigned char ch)
 {
-    if (drill.typeChar(ch) == PracticeSession::Typed::Refused)
+    const ShownParts before = shownParts();
+    const PracticeSession::Typed typed = drill.typeChar(ch);
+    if (typed == PracticeSession::Typed::Refused) {
         ui.beep();
-    else
-        update(); // the paint places the caret after the answer
+        return;
+    }
+    update(); // the paint places the caret after the answer
+    reportChanges(before, typed == PracticeSession::Typed::Marked);
 }
 
 void TPracticeWindow::printResults()
@@ -84,11 +99,13 @@ void TPracticeWindow::printResultsAndRestart(bool sessionGoesOn)
         return;
     MyPrintout printout("Results", names.last, names.first, drill.correctCount(),
                         drill.triedCount());
+    const ShownParts before = shownParts();
     printer.Print(this, printout, true);
     drill.restartAfterPrint();
     if (sessionGoesOn)
         makeCaret();
     update();
+    reportChanges(before);
 }
 
 void TPracticeWindow::endPractice()
@@ -100,7 +117,9 @@ void TPracticeWindow::endPractice()
         ui.messageBox(this, "Do you want to print out practice results?", "Information",
                       MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes)
         printResultsAndRestart(false);
+    const ShownParts before = shownParts();
     drill.end();
+    reportChanges(before);
 }
 
 void TPracticeWindow::paintEvent(QPaintEvent*)
@@ -133,4 +152,105 @@ void TPracticeWindow::keyPressEvent(QKeyEvent* event)
 bool TPracticeWindow::focusNextPrevChild(bool)
 {
     return false;
+}
+
+void TPracticeWindow::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // After the view's own focus event, which the widget sends once this handler returns.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus())
+            reportAnswerFocus();
+    });
+}
+
+TPracticeWindow::ShownParts TPracticeWindow::shownParts() const
+{
+    ShownParts parts;
+    if (!drill.active())
+        return parts;
+    DrawnText drawn(QFontMetrics(font ? *font : QWidget::font(), this));
+    const CaretPlace caret = paintPractice(drawn, drill);
+    const int height = drawn.textHeight();
+    // The parts are told apart by their colours; of the black lines, the answer stands on the
+    // caret's line (with nothing typed, the field is where the caret is), then come the score
+    // and the prompt.
+    const int answerY = caret.y - height;
+    parts[Answer].rect = QRect(20, answerY, 1, height);
+    bool scoreSeen = false;
+    for (const DrawnText::Line& line : drawn.lines()) {
+        const Rgb colour = line.colour();
+        Part part = Prompt;
+        if (colour == practice_colours::verdict)
+            part = Verdict;
+        else if (colour == practice_colours::question)
+            part = Question;
+        else if (colour == practice_colours::compound)
+            part = Compound;
+        else if (std::abs(line.y() - answerY) * 2 < height)
+            part = Answer;
+        else if (!scoreSeen) {
+            part = Score;
+            scoreSeen = true;
+        }
+        Shown& shown = parts[part];
+        if (!shown.text.isEmpty())
+            shown.text += QLatin1Char('\n');
+        shown.text += line.text();
+        shown.rect |= line.rect();
+    }
+    return parts;
+}
+
+void TPracticeWindow::reportChanges(const ShownParts& before, bool answerMarked)
+{
+    const ShownParts now = shownParts();
+    const auto send = [this](QAccessibleEvent&& event, Part part) {
+        event.setChild(part);
+        QAccessible::updateAccessibility(&event);
+    };
+    const auto nameChanged = [&send, this](Part part) {
+        send(QAccessibleEvent(this, QAccessible::NameChanged), part);
+    };
+
+    const QString& typedBefore = before[Answer].text;
+    const QString& typedNow = now[Answer].text;
+    if (typedBefore != typedNow) {
+        int common = 0;
+        while (common < typedBefore.size() && common < typedNow.size() &&
+               typedBefore[common] == typedNow[common])
+            ++common;
+        const QString removed = typedBefore.mid(common);
+        const QString inserted = typedNow.mid(common);
+        if (!removed.isEmpty() && !inserted.isEmpty())
+            send(QAccessibleTextUpdateEvent(this, common, removed, inserted), Answer);
+        else if (!inserted.isEmpty())
+            send(QAccessibleTextInsertEvent(this, common, inserted), Answer);
+        else
+            send(QAccessibleTextRemoveEvent(this, common, removed), Answer);
+        send(QAccessibleTextCursorEvent(this, int(typedNow.size())), Answer);
+    }
+
+    for (Part part : {Verdict, Question, Compound, Score, Prompt}) {
+        const QString& was = before[part].text;
+        const QString& is = now[part].text;
+        // Every marked answer gets its verdict spoken, the same words as the last one too.
+        if (was == is && !(part == Verdict && answerMarked))
+            continue;
+        nameChanged(part);
+        send(QAccessibleTextUpdateEvent(this, 0, was, is), part);
+        if (part == Verdict)
+            send(QAccessibleEvent(this, QAccessible::DescriptionChanged), Answer);
+        if (part == Question)
+            nameChanged(Answer);
+    }
+}
+
+void TPracticeWindow::reportAnswerFocus()
+{
+    if (!drill.active())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(Answer);
+    QAccessible::updateAccessibility(&event);
 }

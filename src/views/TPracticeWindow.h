@@ -7,8 +7,11 @@
 #include "practice/PracticeSession.h"
 
 #include <QFont>
+#include <QRect>
+#include <QString>
 #include <QWidget>
 
+#include <array>
 #include <optional>
 
 class Clock;
@@ -44,17 +47,36 @@ public:
     const std::optional<QFont>& practiceFont() const { return font; }
     const Caret& caret() const { return cursor; }
 
+    // What the view shows, part by part, as a screen reader reads it, taken from the painting:
+    // the verdict lines (one text, a line feed between lines), the question line, the
+    // compound, the typed answer, the score line and the closing prompt, each with where it
+    // stands. All empty while no session runs.
+    enum Part { Verdict, Question, Compound, Answer, Score, Prompt, partCount };
+    struct Shown {
+        QString text;
+        QRect rect;
+    };
+    using ShownParts = std::array<Shown, partCount>;
+    ShownParts shownParts() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Tab is a character here like any other, not a move to another control.
     bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void makeCaret();
     // The name dialog, the printout and the new question; the caret comes back only while
     // the session goes on.
     void printResultsAndRestart(bool sessionGoesOn);
+    // Tells screen readers what changed since the view showed these parts: the answer's text
+    // and caret as typed, and every other part that reads differently now, the verdict on a
+    // marked answer always. The verdict is also the answer field's description, so that it is
+    // spoken while the field has the focus.
+    void reportChanges(const ShownParts& before, bool answerMarked = false);
+    void reportAnswerFocus();
 
     Ui& ui;
     Clock& clock;

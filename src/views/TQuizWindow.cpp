@@ -9,9 +9,14 @@
 #include "quiz/QuizFile.h"
 #include "quiz/QuizGeneration.h"
 #include "quiz/QuizHeading.h"
+#include "views/DrawnText.h"
+#include "views/ViewAccessibility.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QScrollBar>
+
+#include <algorithm>
 
 TQuizWindow::TQuizWindow(Ui& ui, Clock& clock, Random& random, QWidget* parent)
     : ScrolledView(minimumRange, parent)
@@ -19,6 +24,7 @@ TQuizWindow::TQuizWindow(Ui& ui, Clock& clock, Random& random, QWidget* parent)
     , random(random)
     , printer(ui)
 {
+    installViewAccessibility();
     random.seed(static_cast<std::uint32_t>(clock.seconds()));
     quizChanged();
 }
@@ -53,12 +59,19 @@ bool TQuizWindow::OpenQuiz()
 {
     if (!ui.openFileDialog(this, fileChoice))
         return false;
-    ReadQuizFile(fileChoice.fileName);
-    fromFile = true;
+    OpenQuizFile(fileChoice.fileName);
     return true;
 }
 
-void TQuizWindow::ReadQuizFile(const std::string& name)
+bool TQuizWindow::OpenQuizFile(const std::string& name)
+{
+    fileChoice.fileName = name;
+    const bool opened = ReadQuizFile(name);
+    fromFile = true;
+    return opened;
+}
+
+bool TQuizWindow::ReadQuizFile(const std::string& name)
 {
     // The quiz shown is replaced, so the count always matches the lines.
     quiz.clear();
@@ -73,6 +86,7 @@ void TQuizWindow::ReadQuizFile(const std::string& name)
                           MessageIcon::Exclamation);
     }
     quizChanged();
+    return read.opened;
 }
 
 void TQuizWindow::WriteQuizFile(const std::string& name)
@@ -107,6 +121,38 @@ void TQuizWindow::LeaveQuiz()
     quiz.clear();
     drawnPairs.reset();
     quizChanged();
+}
+
+void TQuizWindow::quizChanged()
+{
+    drawingChanged();
+    shownLines.reset();
+    QAccessibleEvent event(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+}
+
+TQuizWindow::ShownLine TQuizWindow::shownLine(int line) const
+{
+    if (line < 0 || std::size_t(line) >= quiz.size())
+        return {};
+    if (!shownLines) {
+        // The whole quiz at once, since each exercise's number counts the ones before it.
+        DrawnText drawn(QFontMetrics(viewport()->font(), viewport()));
+        quiz_drawing::drawAll(drawn, quiz);
+        const int height = std::max(1, drawn.textHeight());
+        shownLines.emplace(quiz.size());
+        for (std::size_t k = 0; k < quiz.size(); ++k)
+            (*shownLines)[k].rect = QRect(0, int(k) * height, 0, height);
+        // Line k stands at y = k times the text height, its subscripts less than a line lower.
+        for (const DrawnText::Line& drawnLine : drawn.lines()) {
+            const auto k = std::size_t(drawnLine.y() / height);
+            if (k < shownLines->size())
+                (*shownLines)[k] = {drawnLine.text(), drawnLine.rect()};
+        }
+    }
+    ShownLine shown = (*shownLines)[std::size_t(line)];
+    shown.rect.translate(0, -scrollPosition() * scrollUnit);
+    return shown;
 }
 
 int TQuizWindow::drawingHeight(int lineHeight) const

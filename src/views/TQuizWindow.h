@@ -8,6 +8,9 @@
 
 #include "gui/ScrolledView.h"
 
+#include <QRect>
+#include <QString>
+
 #include <optional>
 #include <vector>
 
@@ -37,7 +40,11 @@ public:
     void CreateQuiz();
     // The open dialog, then the chosen file read; false when no file was chosen.
     bool OpenQuiz();
-    void ReadQuizFile(const std::string& name);
+    // What Open does once a file is chosen: the file is read and its name offered next time.
+    // False when the file could not be opened.
+    bool OpenQuizFile(const std::string& name);
+    // False when the file could not be opened; its message has then been shown.
+    bool ReadQuizFile(const std::string& name);
     void WriteQuizFile(const std::string& name);
     // The print dialog offers the answer key, found from the catalogue for a quiz that was not
     // generated here.
@@ -49,6 +56,14 @@ public:
     // Offers to store a quiz that did not come from a file, then empties the quiz.
     void LeaveQuiz();
 
+    // The quiz line by line as drawn, exercises with their numbers, as a screen reader reads
+    // it, with where each line stands in the viewport.
+    struct ShownLine {
+        QString text;
+        QRect rect;
+    };
+    ShownLine shownLine(int line) const;
+
 protected:
     int drawingHeight(int lineHeight) const override;
     void drawBetween(TextSurface& surface, int top, int bottom, int shift) override;
@@ -56,7 +71,7 @@ protected:
 
 private:
     // The scroll position stays.
-    void quizChanged() { drawingChanged(); }
+    void quizChanged();
 
     Ui& ui;
     Random& random;
@@ -68,4 +83,6 @@ private:
     // The pairs of the quiz shown when it was generated here; a quiz file holds only texts.
     std::optional<std::vector<CompoundPair>> drawnPairs;
     bool printAnswerKey = false;
+    // What the lines read, unscrolled; made when first asked for after a change.
+    mutable std::optional<std::vector<ShownLine>> shownLines;
 };
