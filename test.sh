@@ -6,11 +6,21 @@ REPO=$(cd "$(dirname "$0")" && pwd)
 source "$REPO/scripts/common.sh"
 
 # poppler-utils: the tests read the text of the PDFs they print with pdftotext.
-ensure_packages "${BUILD_PACKAGES[@]}" poppler-utils
+# The desktop check: shared-mime-info xdg-utils libfile-mimeinfo-perl (xdg-mime outside a
+# desktop session), desktop-file-utils appstream (the validators), dpkg-dev (dpkg-shlibdeps).
+# Looking at the program under a virtual display with a screen reader's view of it:
+# at-spi2-core python3-pyatspi dbus dbus-x11 xvfb xauth xdotool.
+ensure_packages "${BUILD_PACKAGES[@]}" poppler-utils \
+  shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils appstream dpkg-dev \
+  at-spi2-core python3-pyatspi dbus dbus-x11 xvfb xauth xdotool
 
 echo "== Tests"
 build "$REPO/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALKORA_BUILD_TESTS=ON
 ctest --test-dir "$REPO/build" --output-on-failure -j"$(nproc)"
+
+# The install, its desktop entry, metadata and MIME type, and the Debian package, from the
+# build just tested.
+"$REPO/scripts/desktop-check.sh" "$REPO/build"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 build "$REPO/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVALKORA_SANITIZE=ON -DVALKORA_BUILD_TESTS=ON

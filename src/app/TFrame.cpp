@@ -222,6 +222,15 @@ void TFrame::OpenQuiz()
     switchView("MENU_4", quizWindow);
 }
 
+void TFrame::OpenQuizFile(const std::string& name)
+{
+    // Open shows an empty quiz for a file it cannot read, since its dialog offered only files
+    // that were there; a name from outside may be anything, and an empty quiz would help no one.
+    if (!quizWindow->OpenQuizFile(name))
+        return;
+    switchView("MENU_4", quizWindow);
+}
+
 void TFrame::StartPractice()
 {
     const std::optional<IonRange> range = rangeForNewWork();

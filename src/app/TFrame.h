@@ -52,6 +52,10 @@ public:
     // A command from a menu or an accelerator: the client view's table first, then ours.
     void dispatchCommand(int command);
 
+    // A quiz file named when the program was started: opened as Open opens the file chosen
+    // in its dialog. One that cannot be opened is reported and leaves the mode as it was.
+    void OpenQuizFile(const std::string& name);
+
     bool helpIndexOpened() const { return helpIndexUsed; }
     bool usingHelpOpened() const { return usingHelpUsed; }
 

@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <chrono>
 #include <thread>
@@ -19,7 +20,7 @@ TMyApp::TMyApp(int& argc, char** argv)
 
 TMyApp::~TMyApp() = default;
 
-int TMyApp::run()
+int TMyApp::run(const std::optional<QString>& quizFile)
 {
     // Dialogs and message boxes look the same on every desktop.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
@@ -37,5 +38,10 @@ int TMyApp::run()
 
     frame->show();
     frame->loadAccelerators(acceleratorTable());
+    if (quizFile) {
+        // From the event loop, so that its messages stand over a window already drawn.
+        const std::string name = quizFile->toLocal8Bit().toStdString();
+        QTimer::singleShot(0, frame.get(), [this, name] { frame->OpenQuizFile(name); });
+    }
     return QApplication::exec();
 }

@@ -5,8 +5,10 @@
 #include "platform/Random.h"
 
 #include <QApplication>
+#include <QString>
 
 #include <memory>
+#include <optional>
 
 class TFrame;
 
@@ -17,7 +19,8 @@ public:
     TMyApp(int& argc, char** argv);
     ~TMyApp();
 
-    int run();
+    // Given a quiz file, opens it once the main window is up, as Open would.
+    int run(const std::optional<QString>& quizFile = std::nullopt);
 
 private:
     QApplication application;
