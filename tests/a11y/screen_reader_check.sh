@@ -23,4 +23,8 @@ dbus-run-session -- true >/dev/null 2>&1 || skip "dbus-run-session cannot start 
 runtime=$(mktemp -d "${TMPDIR:-/tmp}/valkora-a11y-run-XXXXXX") || skip "no temporary folder"
 chmod 700 "$runtime"
 trap 'rm -rf "$runtime"' EXIT
+# Under the sanitizers the program runs on xcb, whose keyboard library duplicates X replies
+# that are not zero-terminated with strndup: correct, but strict string checks call it an
+# overflow. Our own code is checked strictly by every other test.
+[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
 XDG_RUNTIME_DIR=$runtime dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader_check.py" "$@"
