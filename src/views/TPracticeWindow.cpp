@@ -65,7 +65,7 @@ void TPracticeWindow::takeWorkingLists(const IonCatalogue& catalogue, IonRange r
 
 void TPracticeWindow::startPractice(IonRange range)
 {
-    const ShownParts before = shownParts();
+    const ShownParts before = partsIfHeard();
     drill.start(range, static_cast<std::uint32_t>(clock.seconds()));
     makeCaret();
     update();
@@ -76,7 +76,7 @@ void TPracticeWindow::startPractice(IonRange range)
 
 void TPracticeWindow::practiceChar(unsigned char ch)
 {
-    const ShownParts before = shownParts();
+    const ShownParts before = partsIfHeard();
     const PracticeSession::Typed typed = drill.typeChar(ch);
     if (typed == PracticeSession::Typed::Refused) {
         ui.beep();
@@ -99,7 +99,7 @@ void TPracticeWindow::printResultsAndRestart(bool sessionGoesOn)
         return;
     MyPrintout printout("Results", names.last, names.first, drill.correctCount(),
                         drill.triedCount());
-    const ShownParts before = shownParts();
+    const ShownParts before = partsIfHeard();
     printer.Print(this, printout, true);
     drill.restartAfterPrint();
     if (sessionGoesOn)
@@ -117,7 +117,7 @@ void TPracticeWindow::endPractice()
         ui.messageBox(this, "Do you want to print out practice results?", "Information",
                       MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes)
         printResultsAndRestart(false);
-    const ShownParts before = shownParts();
+    const ShownParts before = partsIfHeard();
     drill.end();
     reportChanges(before);
 }
@@ -202,8 +202,15 @@ TPracticeWindow::ShownParts TPracticeWindow::shownParts() const
     return parts;
 }
 
+TPracticeWindow::ShownParts TPracticeWindow::partsIfHeard() const
+{
+    return QAccessible::isActive() ? shownParts() : ShownParts{};
+}
+
 void TPracticeWindow::reportChanges(const ShownParts& before, bool answerMarked)
 {
+    if (!QAccessible::isActive())
+        return;
     const ShownParts now = shownParts();
     const auto send = [this](QAccessibleEvent&& event, Part part) {
         event.setChild(part);

@@ -71,6 +71,9 @@ private:
     // The name dialog, the printout and the new question; the caret comes back only while
     // the session goes on.
     void printResultsAndRestart(bool sessionGoesOn);
+    // The parts as shown, only while a screen reader listens: finding what a key changed draws
+    // them twice more, which nobody else needs. Empty otherwise.
+    ShownParts partsIfHeard() const;
     // Tells screen readers what changed since the view showed these parts: the answer's text
     // and caret as typed, and every other part that reads differently now, the verdict on a
     // marked answer always. The verdict is also the answer field's description, so that it is
