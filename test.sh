@@ -10,9 +10,10 @@ source "$REPO/scripts/common.sh"
 # desktop session), desktop-file-utils appstream (the validators), dpkg-dev (dpkg-shlibdeps).
 # Looking at the program under a virtual display with a screen reader's view of it:
 # at-spi2-core python3-pyatspi dbus dbus-x11 xvfb xauth xdotool.
+# A print server of the tests' own, which jobs go to as they go to a school's: cups cups-client.
 ensure_packages "${BUILD_PACKAGES[@]}" poppler-utils \
   shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils appstream dpkg-dev \
-  at-spi2-core python3-pyatspi dbus dbus-x11 xvfb xauth xdotool
+  at-spi2-core python3-pyatspi dbus dbus-x11 xvfb xauth xdotool cups cups-client
 
 echo "== Tests"
 build "$REPO/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALKORA_BUILD_TESTS=ON

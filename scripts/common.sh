@@ -17,7 +17,9 @@ ensure_packages() {
 }
 
 # qt6-base-private-dev: the accessibility tests reach the platform's accessibility switch.
-BUILD_PACKAGES=(cmake make g++ libgtest-dev qt6-base-dev qt6-base-private-dev libxkbcommon-dev fonts-dejavu-core)
+# libcups2-dev: print jobs are handed to the printer's queue whole, through the print server.
+BUILD_PACKAGES=(cmake make g++ libgtest-dev qt6-base-dev qt6-base-private-dev libxkbcommon-dev libcups2-dev
+                fonts-dejavu-core)
 
 # build DIR [cmake options...]: configures once, then builds everything on every core.
 build() {

@@ -1,6 +1,7 @@
 #include "gui/Printer.h"
 
 #include "gui/MeasuringSurface.h"
+#include "gui/PrintQueue.h"
 #include "gui/QPainterSurface.h"
 #include "platform/Latin1.h"
 #include "platform/Ui.h"
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QStorageInfo>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <algorithm>
@@ -82,6 +84,34 @@ private:
 };
 
 enum class Outcome { Printed, Cancelled, Failed, FileIncomplete };
+
+// A job for a printer's queue is painted into a PDF in a folder of its own first, with the
+// chosen printer's page, margins, orientation and resolution, and goes to the queue only once
+// it is complete. Painting on the queue's printer directly would hand the server every page
+// painted so far when the painter ends, cancelled or not. The folder goes with the spool.
+class Spool {
+public:
+    explicit Spool(const QPrinter& chosen)
+        : printer(QPrinter::HighResolution)
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file());
+        printer.setResolution(chosen.resolution());
+        printer.setPageLayout(chosen.pageLayout());
+        printer.setFullPage(chosen.fullPage());
+        printer.setColorMode(chosen.colorMode());
+        printer.setDocName(chosen.docName());
+        printer.setCreator(chosen.creator());
+    }
+
+    bool ready() const { return folder.isValid(); }
+    QString file() const { return folder.filePath(QStringLiteral("job.pdf")); }
+
+    QPrinter printer;
+
+private:
+    QTemporaryDir folder;
+};
 
 // Starts a page for every page from first to last that the printout has, once per copy.
 Outcome printPages(QPrinter& printer, TextSurface& surface, Printout& printout,
@@ -194,9 +224,16 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, bool* 
     }
     // With Qt 6 on this platform, a print to a file is always a PDF file.
     const QString outputFile = printer.outputFileName();
+    std::unique_ptr<Spool> spool;
+    if (outputFile.isEmpty() && printer.outputFormat() == QPrinter::NativeFormat &&
+        !printer.printerName().isEmpty())
+        spool = std::make_unique<Spool>(printer);
+    QPrinter& target = spool ? spool->printer : printer;
+    // The file whose bytes tell whether the pages came out whole.
+    const QString pagesFile = spool ? spool->file() : outputFile;
 
-    MeasuringSurface measuring(printer);
-    printout.takeSurface(measuring, printer.width(), printer.height());
+    MeasuringSurface measuring(target);
+    printout.takeSurface(measuring, target.width(), target.height());
     printout.beginPrinting();
 
     Outcome outcome = Outcome::Printed;
@@ -211,26 +248,32 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, bool* 
         disabled.disable(parent ? parent->window() : nullptr);
 
         QPainter painter;
-        if (!painter.begin(&printer)) {
+        if ((spool && !spool->ready()) || !painter.begin(&target)) {
             outcome = Outcome::Failed;
         } else {
-            begun = true;
+            begun = !spool;
             painter.setFont(QApplication::font());
             QPainterSurface surface(painter);
             printout.beginDocument(first, last);
-            outcome = printPages(printer, surface, printout, *progress, first, last);
+            outcome = printPages(target, surface, printout, *progress, first, last);
             if (outcome == Outcome::Cancelled)
-                printer.abort();
+                target.abort();
             if (!painter.end() && outcome == Outcome::Printed)
                 outcome = Outcome::Failed;
-            if (outcome == Outcome::Printed && printer.printerState() == QPrinter::Error)
+            if (outcome == Outcome::Printed && target.printerState() == QPrinter::Error)
                 outcome = Outcome::Failed;
             // Qt's PDF engine ends with success even when its writes failed, leaving a cut-off
             // file: only the file itself can tell. A page it could not start may have been
             // refused for the same reason.
-            if (outcome != Outcome::Cancelled && !outputFile.isEmpty() && !fileIsWhole(outputFile))
+            if (outcome != Outcome::Cancelled && !pagesFile.isEmpty() && !fileIsWhole(pagesFile))
                 outcome = Outcome::FileIncomplete;
             printout.endDocument();
+            // A Cancel pressed while the last page was finished still keeps the job back.
+            if (spool && outcome == Outcome::Printed && progress->cancelled())
+                outcome = Outcome::Cancelled;
+            if (spool && outcome == Outcome::Printed &&
+                !print_queue::send(printer, spool->file(), fromLatin1Bytes(printout.title())).isEmpty())
+                outcome = Outcome::Failed;
         }
     }
     waiting.restore();
@@ -241,10 +284,11 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, bool* 
     if (outcome == Outcome::Printed)
         return true;
     // Asked before the partial file goes, while its bytes still take the room they took.
-    const char* reason = failureText(outcome, outputFile);
+    const char* reason = failureText(outcome, pagesFile);
     // A file that did not come out whole is not left behind.
     if (!outputFile.isEmpty())
         QFile::remove(outputFile);
+    spool.reset();
     if (begun && outcome != Outcome::Cancelled)
         renewAfterFailedWrite();
     ui.messageBox(parent, "'" + printout.title() + "' not printed. " + reason + ".", "Print Error",

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -57,6 +58,12 @@ void PrintingDialog::closeEvent(QCloseEvent* event)
 
 void PrintingDialog::keyPressEvent(QKeyEvent* event)
 {
-    // Escape would reject the dialog; Cancel is the way to stop the job.
+    // Esc presses Cancel, as in every dialog, instead of rejecting (hiding) this one: only the
+    // job closes it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (cancel->isEnabled())
+            cancel->click();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }

@@ -221,7 +221,8 @@ HelpDocument programHelp()
               "and charges, after you have chosen the printer. Long lists go on over as many "
               "pages as they need. Without a printer, choose Print to File (PDF).</p>"
               "<p>While the pages go out a small Printing window shows the page; its Cancel "
-              "button stops the printing.</p>"},
+              "button, or Esc, stops the printing. Nothing goes to the printer until the last "
+              "page is ready, so a job you cancel prints nothing at all.</p>"},
              {"exit", "Exit", cmd::Exit,
               "Quiz menu, Exit; during practice, Practice menu, Exit Program. Key: Alt+X.",
               "<p>Ends Valkora at once, without any question. Changes to the lists are "

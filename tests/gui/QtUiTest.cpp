@@ -87,6 +87,32 @@ TEST(QtUi, TheSplashPictureClosesBeforeTheFirstBox)
     EXPECT_FALSE(splashUpWithBox);
 }
 
+// Its Cancel button and Esc both mark the job cancelled; neither closes it, only the job does.
+class PrintingCancel : public ::testing::TestWithParam<bool> {};
+
+TEST_P(PrintingCancel, MarksTheJobAndDisablesTheButton)
+{
+    QtUi ui;
+    const auto progress = ui.openPrintingDialog(nullptr, "'List' on the", "Office on Room 12");
+    QWidget* dialog = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle() == "Printing")
+            dialog = window;
+    auto* cancel = dialog ? dialog->findChild<QPushButton*>() : nullptr;
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_FALSE(progress->cancelled());
+    if (GetParam())
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    else
+        cancel->click();
+    EXPECT_TRUE(progress->cancelled());
+    EXPECT_FALSE(cancel->isEnabled());
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Printing, PrintingCancel, ::testing::Values(false, true),
+                         [](const auto& row) { return row.param ? "Esc" : "Button"; });
+
 TEST(Caret, IsASolidBlockThatCanBePlacedShownHiddenAndDestroyed)
 {
     QWidget owner;

@@ -21,6 +21,12 @@ ScriptedUi::PrintStep& ScriptedUi::PrintStep::copies(int count)
     return *this;
 }
 
+ScriptedUi::PrintStep& ScriptedUi::PrintStep::queue(std::string name)
+{
+    queueName = std::move(name);
+    return *this;
+}
+
 ScriptedUi::PrintStep& ScriptedUi::PrintStep::answerKey(bool on)
 {
     keyChoice = on;
@@ -152,8 +158,14 @@ bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, i
         return false;
     if (step.keyChoice && answerKey)
         *answerKey = *step.keyChoice;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(step.outputFile));
+    if (step.queueName.empty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(step.outputFile));
+    } else {
+        printer.setOutputFormat(QPrinter::NativeFormat);
+        printer.setOutputFileName({});
+        printer.setPrinterName(QString::fromStdString(step.queueName));
+    }
     printer.setCopyCount(step.copyCount);
     if (step.fromPage > 0) {
         printer.setPrintRange(QPrinter::PageRange);

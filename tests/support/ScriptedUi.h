@@ -114,6 +114,8 @@ public:
     public:
         PrintStep& pages(int from, int to);
         PrintStep& copies(int count);
+        // Chooses a print server's queue instead of a file.
+        PrintStep& queue(std::string name);
         // Ticks or clears "Also print an answer key"; the dialog must offer it.
         PrintStep& answerKey(bool on);
         void ok() { accepted = true; }
@@ -123,6 +125,7 @@ public:
         friend class ScriptedUi;
         explicit PrintStep(std::string file) : outputFile(std::move(file)) {}
         std::string outputFile;
+        std::string queueName;
         int fromPage = 0;
         int toPage = 0;
         int copyCount = 1;
