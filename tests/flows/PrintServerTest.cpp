@@ -96,3 +96,18 @@ INSTANTIATE_TEST_SUITE_P(Jobs, PrintServerCancel,
                          [](const auto& row) { return row.param.first == 3 ? "OnePage" : "LongList"; });
 
 } // namespace
+
+namespace {
+
+TEST_F(PrintServerFlow, AJobThatCannotBeSpooledFailsAndSendsNothing)
+{
+    // A file where the temporary folder should be: no spool can be made there.
+    const QString notAFolder = spoolFolder.filePath("file");
+    QFile(notAFolder).open(QIODevice::WriteOnly);
+    qputenv("TMPDIR", notAFolder.toLocal8Bit());
+    printList(150, 0);
+    EXPECT_EQ(ui.messages(), Strings{"'List' not printed. Error encountered during print.|Print Error"});
+    EXPECT_EQ(server.jobStates(), std::vector<ipp_jstate_t>{});
+}
+
+} // namespace
