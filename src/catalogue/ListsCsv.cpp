@@ -2,6 +2,7 @@
 
 #include "catalogue/CatalogueEditor.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace lists_csv {
@@ -211,6 +212,7 @@ private:
 struct FieldLimit {
     const char* what;
     std::size_t maxLength;
+    bool refusesControls = true;
 };
 
 // What an Add dialog's edit field would not take; the problem, or nothing.
@@ -222,6 +224,11 @@ std::optional<std::string> fieldProblem(const std::string& utf8, std::string& la
         return std::string("the ") + limit.what + " has a character the lists cannot hold";
     if (text->find('\0') != std::string::npos)
         return std::string("the ") + limit.what + " has a zero character";
+    // A tab, a line break or DEL: the Add dialogs' one-line fields cannot take them either.
+    if (limit.refusesControls && std::any_of(text->begin(), text->end(), [](char c) {
+            return (c > 0 && c < 32) || c == 127;
+        }))
+        return std::string("the ") + limit.what + " has a control character";
     if (text->size() > limit.maxLength)
         return std::string("the ") + limit.what + " is longer than " +
                std::to_string(limit.maxLength) + " characters";
@@ -249,7 +256,7 @@ std::optional<std::string> readRow(const Row& row, IonCatalogue& lists)
         return problem;
     if (auto problem = fieldProblem(row.fields[2], entry.symbol, {"symbol", TIon::maxSymbolLength}))
         return problem;
-    if (auto problem = fieldProblem(row.fields[3], entry.charge, {"charge", 5}))
+    if (auto problem = fieldProblem(row.fields[3], entry.charge, {"charge", 5, false}))
         return problem;
     const EntryCheck check = checkEntry(entry, rowMessages);
     if (check.problem)

@@ -36,8 +36,9 @@ struct ReadResult {
 
 // Takes CR LF or LF line ends, a UTF-8 byte-order mark and blank lines. Each row is held to
 // what the Add dialogs let through: first what their fields could not take (text beyond
-// Latin-1, a zero character, more than 19, 14 or 5 characters), then their entry check in
-// its order; name and symbol lose their trailing blanks as an added entry does.
+// Latin-1, a zero character, a control character in a name or symbol, more than 19, 14
+// or 5 characters), then their entry check in its order; name and symbol lose their
+// trailing blanks as an added entry does.
 ReadResult read(const QByteArray& bytes);
 
 } // namespace lists_csv
