@@ -35,10 +35,12 @@ int exportLists(const QStringList& args, Streams io)
 
 int importLists(const QStringList& args, Streams io)
 {
-    Command command("lists import FILE.csv [--dir DIR]",
+    Command command("lists import FILE.csv [--allow-empty] [--dir DIR]",
                     "Replaces both ion lists of the data folder with the rows of FILE.csv; "
-                    "with any bad row nothing is written.",
+                    "with any bad row nothing is written. A file without cation rows or "
+                    "without anion rows is refused unless --allow-empty is given.",
                     io);
+    command.parser.addOption({"allow-empty", "Import even when a list would be emptied."});
     if (const auto stop = command.parse(args, 1))
         return *stop;
     const QString path = command.positionals().at(0);
@@ -49,6 +51,16 @@ int importLists(const QStringList& args, Streams io)
     if (!read.lists) {
         for (const lists_csv::Problem& problem : read.problems)
             command.inputError(path, QString::fromStdString(problem.text()));
+        return badInput;
+    }
+    // A file cut short in a spreadsheet would otherwise wipe a whole list without a word.
+    const bool noCations = read.lists->cations.empty();
+    const bool noAnions = read.lists->anions.empty();
+    if ((noCations || noAnions) && !command.parser.isSet("allow-empty")) {
+        if (noCations)
+            command.inputError(path, "has no cations: the cation list would be emptied");
+        if (noAnions)
+            command.inputError(path, "has no anions: the anion list would be emptied");
         return badInput;
     }
     // Both lists or neither: a half-imported pair of lists would be worse than none.
@@ -97,7 +109,8 @@ int listsCommand(const QStringList& args, Streams io)
     if (what == "-h" || what == "--help") {
         io.out << "Usage: valkora-cli lists export|import|check [options]\n"
                   "  export [-o FILE.csv]   both ion lists as CSV\n"
-                  "  import FILE.csv        replace both ion lists from CSV\n"
+                  "  import FILE.csv        replace both ion lists from CSV (--allow-empty: even\n"
+                  "                         when a list would be emptied)\n"
                   "  check                  look at the lists as a chemist would\n";
         return done;
     }

@@ -88,6 +88,60 @@ TEST(CliLists, ImportWithABadRowListsEveryOneAndWritesNothing)
     EXPECT_EQ(folder.read("valkora.ani"), sourceFile("data/valkora.ani"));
 }
 
+struct EmptyingCase {
+    const char* name;
+    QByteArray rows; // after the header
+    bool allowEmpty;
+    int status;
+    QStringList said; // each line after "FILE: "
+};
+
+void PrintTo(const EmptyingCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class CliImportEmptying : public testing::TestWithParam<EmptyingCase> {};
+
+TEST_P(CliImportEmptying, AListIsEmptiedOnlyWhenAskedFor)
+{
+    TempFolder folder;
+    seedStarterData(folder);
+    const EmptyingCase& row = GetParam();
+    folder.write("in.csv", "side,name,symbol,charge\r\n" + row.rows);
+    QStringList args{"lists", "import", folder.path("in.csv"), "--dir", QDir::currentPath()};
+    if (row.allowEmpty)
+        args << "--allow-empty";
+    const CliRun run = runCommand(args);
+    EXPECT_EQ(run.status, row.status);
+    QString expected;
+    for (const QString& line : row.said)
+        expected += folder.path("in.csv") + ": " + line + "\n";
+    EXPECT_EQ(run.err, expected);
+    const lists_csv::ReadResult read = lists_csv::read(folder.read("in.csv"));
+    ASSERT_TRUE(read.lists);
+    const bool written = row.status == 0;
+    EXPECT_EQ(folder.read("valkora.cat"), written ? catalogue_file::serialize(read.lists->cations)
+                                                  : sourceFile("data/valkora.cat"));
+    EXPECT_EQ(folder.read("valkora.ani"), written ? catalogue_file::serialize(read.lists->anions)
+                                                  : sourceFile("data/valkora.ani"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, CliImportEmptying,
+    testing::Values(
+        EmptyingCase{"no_anions", "cation,Sodium,Na,1\r\n", false, 1,
+                     {"has no anions: the anion list would be emptied"}},
+        EmptyingCase{"no_cations", "anion,oxide,O,2\r\n", false, 1,
+                     {"has no cations: the cation list would be emptied"}},
+        EmptyingCase{"header_only", "", false, 1,
+                     {"has no cations: the cation list would be emptied",
+                      "has no anions: the anion list would be emptied"}},
+        EmptyingCase{"no_anions_allowed", "cation,Sodium,Na,1\r\n", true, 0, {}},
+        EmptyingCase{"header_only_allowed", "", true, 0, {}},
+        EmptyingCase{"both_sides", "anion,oxide,O,2\r\ncation,Sodium,Na,1\r\n", false, 0, {}}),
+    [](const testing::TestParamInfo<EmptyingCase>& info) { return std::string(info.param.name); });
+
 TEST(CliLists, ImportOfAMissingFileNamesIt)
 {
     TempFolder folder;
@@ -173,6 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"version", {"--version"}, 0, "valkora-cli "},
         UsageCase{"export_help", {"lists", "export", "--help"}, 0, "Usage: valkora-cli lists export"},
         UsageCase{"import_help", {"lists", "import", "-h"}, 0, "Usage: valkora-cli lists import FILE.csv"},
+        UsageCase{"import_help_allow_empty", {"lists", "import", "-h"}, 0, "--allow-empty"},
         UsageCase{"check_help", {"lists", "check", "--help"}, 0, "Usage: valkora-cli lists check"},
         UsageCase{"key_help", {"key", "--help"}, 0, "Usage: valkora-cli key QUIZ.qzz"},
         UsageCase{"print_help", {"print", "--help"}, 0, "--key"},
