@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueDrawing.h"
 #include "catalogue/CatalogueEditor.h"
 #include "catalogue/CatalogueFile.h"
+#include "catalogue/ListFileGuard.h"
 #include "gui/QPainterSurface.h"
 #include "platform/Random.h"
 #include "platform/Ui.h"
@@ -30,8 +31,10 @@ void LoadCatalogueFile(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = dir.filePath("valkora.cat");
     catalogue_file::save(path, bigList());
+    // Through the guard, as the program loads a list: the file is read and fingerprinted.
+    ListFileGuard file(path);
     for (auto _ : state) {
-        catalogue_file::ReadResult read = catalogue_file::read(path);
+        catalogue_file::ReadResult read = file.load();
         benchmark::DoNotOptimize(read);
         if (read.ions.count() != entries)
             state.SkipWithError("the file did not load whole");
@@ -45,8 +48,12 @@ void SaveCatalogueFile(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = dir.filePath("valkora.cat");
     const IonList list = bigList();
+    // As the program saves a list: the file as it is now is checked against the fingerprint
+    // of the last save, then written and fingerprinted.
+    ListFileGuard file(path);
+    file.load();
     for (auto _ : state) {
-        if (!catalogue_file::save(path, list))
+        if (file.save(list) != SaveResult::Saved)
             state.SkipWithError("the save failed");
     }
     state.SetLabel("target: under 50 ms");

@@ -23,7 +23,7 @@ public:
 private:
     bool file = false;
     qint64 size = 0;
-    QByteArray hash;
+    std::pair<std::size_t, std::size_t> hash;
 };
 
 // Whether a list file's bytes as they are now show a change by another program: different
