@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -39,7 +40,10 @@ bool nameMentions(const std::string& name, const elements::Element& element)
 
 // The same letters in other capitals that read as element symbols: first one with an element
 // the name speaks of ("co" for cobalt gives "Co"), then the one whose rarest element is the
-// most familiar, by atomic number ("nh4" gives "NH4", not nihonium).
+// most familiar, by atomic number ("nh4" gives "NH4", not nihonium); of equals, the one with
+// the fewest capitals towards the end. A small letter belongs to the capital before it, so
+// only the ways of cutting each run of letters into element symbols of one or two letters
+// can read, and only those are tried: a 14-letter symbol has thousands of capitalisations.
 std::optional<std::string> recapitalised(const TIon& ion)
 {
     const std::string& symbol = ion.symbol;
@@ -50,25 +54,38 @@ std::optional<std::string> recapitalised(const TIon& ion)
     }
     std::optional<std::string> best;
     std::pair<bool, int> bestRank;
-    for (std::uint32_t mask = 0; mask < (1u << letters.size()); ++mask) {
-        std::string candidate = symbol;
-        for (std::size_t bit = 0; bit < letters.size(); ++bit) {
-            char& c = candidate[letters[bit]];
-            c = (mask >> bit) & 1 ? char(lower(c) - 'a' + 'A') : lower(c);
+    std::uint32_t bestMask = 0;
+    std::string candidate = symbol;
+    // Capitalises from the letter `next` on; mask has a bit for each capital so far.
+    const auto cut = [&](const auto& self, std::size_t next, std::uint32_t mask) -> void {
+        if (next == letters.size()) {
+            const elements::Reading reading = elements::read(candidate);
+            if (!reading.valid)
+                return;
+            std::pair<bool, int> rank{true, 0};
+            for (const elements::Element* part : reading.parts) {
+                rank.first = rank.first && !nameMentions(ion.name, *part);
+                rank.second = std::max(rank.second, elements::atomicNumber(*part));
+            }
+            if (!best || rank < bestRank || (rank == bestRank && mask < bestMask)) {
+                best = candidate;
+                bestRank = rank;
+                bestMask = mask;
+            }
+            return;
         }
-        const elements::Reading reading = elements::read(candidate);
-        if (!reading.valid)
-            continue;
-        std::pair<bool, int> rank{true, 0};
-        for (const elements::Element* part : reading.parts) {
-            rank.first = rank.first && !nameMentions(ion.name, *part);
-            rank.second = std::max(rank.second, elements::atomicNumber(*part));
+        const std::size_t at = letters[next];
+        candidate[at] = char(lower(symbol[at]) - 'a' + 'A');
+        if (elements::find(candidate.substr(at, 1)))
+            self(self, next + 1, mask | (1u << next));
+        // Two letters only when the second follows the first directly.
+        if (next + 1 < letters.size() && letters[next + 1] == at + 1) {
+            candidate[at + 1] = lower(symbol[at + 1]);
+            if (elements::find(candidate.substr(at, 2)))
+                self(self, next + 2, mask | (1u << next));
         }
-        if (!best || rank < bestRank) {
-            best = candidate;
-            bestRank = rank;
-        }
-    }
+    };
+    cut(cut, 0, 0);
     return best;
 }
 
@@ -130,29 +147,63 @@ void checkSameIons(const IonList& list, bool cation, Findings& findings)
 
 void checkNumerals(const IonList& cations, Findings& findings)
 {
-    std::map<std::string, std::vector<std::uint32_t>> bySymbol;
-    for (std::uint32_t i = 0; i < cations.count(); ++i)
-        bySymbol[cations.at(i).symbol].push_back(i);
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
-    for (const auto& [symbol, positions] : bySymbol) {
-        for (std::size_t x = 0; x < positions.size(); ++x) {
-            for (std::size_t y = x + 1; y < positions.size(); ++y) {
-                const TIon& a = cations.at(positions[x]);
-                const TIon& b = cations.at(positions[y]);
-                if (a.charge != b.charge && !(hasRomanNumeral(a.name) && hasRomanNumeral(b.name)))
-                    pairs.emplace_back(positions[x], positions[y]);
-            }
+    // For each symbol its entries in list order, all and those without a numeral, and for each
+    // place the next one of another charge, so that a long run of one charge is passed over at
+    // once: the work goes with the findings, not with the square of a symbol's entries.
+    struct Entries {
+        std::vector<std::uint32_t> places;
+        std::vector<std::size_t> nextCharge;
+    };
+    struct Symbol {
+        Entries all;
+        Entries plain;
+    };
+    std::unordered_map<std::string, Symbol> bySymbol;
+    std::vector<bool> numeral(cations.count());
+    for (std::uint32_t i = 0; i < cations.count(); ++i) {
+        numeral[i] = hasRomanNumeral(cations.at(i).name);
+        Symbol& symbol = bySymbol[cations.at(i).symbol];
+        symbol.all.places.push_back(i);
+        if (!numeral[i])
+            symbol.plain.places.push_back(i);
+    }
+    const auto charge = [&](std::uint32_t place) { return cations.at(place).charge; };
+    for (auto& [text, symbol] : bySymbol) {
+        for (Entries* entries : {&symbol.all, &symbol.plain}) {
+            const std::vector<std::uint32_t>& places = entries->places;
+            entries->nextCharge.resize(places.size());
+            for (std::size_t k = places.size(); k-- > 0;)
+                entries->nextCharge[k] = k + 1 == places.size() || charge(places[k + 1]) != charge(places[k])
+                                             ? k + 1
+                                             : entries->nextCharge[k + 1];
         }
     }
-    std::sort(pairs.begin(), pairs.end());
-    for (const auto& [i, j] : pairs) {
+    std::size_t listed = 0;
+    for (std::uint32_t i = 0; i < cations.count(); ++i) {
         const TIon& a = cations.at(i);
-        const TIon& b = cations.at(j);
-        findings.push_back({ListFinding::Kind::NoNumeral,
-                            described(true, i, a) + " and " + described(true, j, b) + " are both " +
-                                quoted(a.symbol) + ", with charges " + std::to_string(a.charge) +
-                                " and " + std::to_string(b.charge) +
-                                ": both names need a Roman numeral such as (II)"});
+        // Both names with a numeral tell the two apart.
+        const Entries& later = numeral[i] ? bySymbol[a.symbol].plain : bySymbol[a.symbol].all;
+        std::size_t k = std::upper_bound(later.places.begin(), later.places.end(), i) -
+                        later.places.begin();
+        while (k < later.places.size()) {
+            if (charge(later.places[k]) == a.charge) {
+                k = later.nextCharge[k];
+                continue;
+            }
+            if (listed++ == mostPairsListed) {
+                findings.push_back({ListFinding::Kind::NoNumeral,
+                                    "more cations share a symbol with other charges: only " +
+                                        std::to_string(mostPairsListed) + " pairs are listed"});
+                return;
+            }
+            const std::uint32_t j = later.places[k++];
+            const TIon& b = cations.at(j);
+            findings.push_back({ListFinding::Kind::NoNumeral,
+                                described(true, i, a) + " and " + described(true, j, b) +
+                                    " are both " + quoted(a.symbol) + ", with charges " +
+                                    std::to_string(a.charge) + " and " + std::to_string(b.charge) +
+                                    ": both names need a Roman numeral such as (II)"});
+        }
     }
 }
 

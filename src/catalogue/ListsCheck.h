@@ -22,6 +22,10 @@ struct ListFinding {
     friend bool operator==(const ListFinding&, const ListFinding&) = default;
 };
 
+// Findings of one kind that pair entries can grow with the square of the lists' length; past
+// this many, one more line says that the rest were left out.
+inline constexpr std::size_t mostPairsListed = 10000;
+
 // Every finding about the entries themselves, in the order of the kinds above, each kind in
 // list order. The compounds that the pairs make are looked at in compound/CompoundCheck.h.
 std::vector<ListFinding> checkLists(const IonCatalogue& lists);

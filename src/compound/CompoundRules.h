@@ -25,6 +25,10 @@ std::string compoundName(const TIon& cation, const TIon& anion);
 // none, and brackets round a polyatomic ion that a subscript follows. The one reduced pair
 // is a 4+ cation with a 2- anion: one cation, two anions.
 std::string compoundFormula(const TIon& cation, const TIon& anion);
+// The formula in its two halves, the cation's written for a partner of the anion's charge and
+// the anion's for the cation's: compoundFormula is the one followed by the other.
+std::string formulaCationPart(const TIon& cation, std::int32_t anionCharge);
+std::string formulaAnionPart(const TIon& anion, std::int32_t cationCharge);
 
 // Two or more capitals or digits 2 to 9 make a symbol polyatomic: OH, SO4, Hg2, O2.
 bool isPolyatomicSymbol(const std::string& symbol);

@@ -1,9 +1,11 @@
 #include "quiz/AnswerKey.h"
 
+#include "compound/CompoundIndex.h"
+
 #include <algorithm>
 #include <map>
 #include <set>
-#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace answer_key {
@@ -53,12 +55,6 @@ void forEachExercise(const SentenceList& quiz, Visit answer)
     }
 }
 
-void addOnce(Answers& answers, const std::string& answer)
-{
-    if (std::find(answers.begin(), answers.end(), answer) == answers.end())
-        answers.push_back(answer);
-}
-
 std::string joined(const Answers& answers)
 {
     std::string text;
@@ -67,59 +63,23 @@ std::string joined(const Answers& answers)
     return text;
 }
 
-std::unordered_map<std::string, std::vector<std::uint32_t>> placesByName(const IonList& list)
-{
-    std::unordered_map<std::string, std::vector<std::uint32_t>> places;
-    for (std::uint32_t i = 0; i < list.count(); ++i)
-        places[list.at(i).name].push_back(i);
-    return places;
-}
-
-// The formulas of the pairs whose compound name is each of the names. A compound name is a
-// cation's name, a blank and an anion's name, so each blank of the text is tried as the join
-// and only the ions of those names are looked at, however long the lists.
-std::map<std::string, Answers> formulasOfNames(const std::set<std::string>& names,
-                                               const IonCatalogue& catalogue)
+// The answers to each text, from the pairs that make it as the index finds them: for a name
+// the formulas of the pairs named so, for a formula their names, in list order.
+std::map<std::string, Answers> answersTo(const std::set<std::string>& texts,
+                                         const CompoundIndex& index, bool byName)
 {
     std::map<std::string, Answers> found;
-    if (names.empty())
-        return found;
-    const auto cations = placesByName(catalogue.cations);
-    const auto anions = placesByName(catalogue.anions);
-    for (const std::string& name : names) {
-        std::vector<std::pair<std::uint32_t, std::uint32_t>> pairs;
-        for (std::size_t blank = name.find(' '); blank != std::string::npos;
-             blank = name.find(' ', blank + 1)) {
-            const auto cation = cations.find(name.substr(0, blank));
-            const auto anion = anions.find(name.substr(blank + 1));
-            if (cation == cations.end() || anion == anions.end())
-                continue;
-            for (std::uint32_t k : cation->second)
-                for (std::uint32_t j : anion->second)
-                    pairs.emplace_back(k, j);
+    for (const std::string& text : texts) {
+        Answers& answers = found[text];
+        std::unordered_set<std::string> given;
+        for (const IonPair& pair : byName ? index.pairsNamed(text) : index.pairsWithFormula(text)) {
+            const TIon& cation = index.lists.cations.at(pair.cation);
+            const TIon& anion = index.lists.anions.at(pair.anion);
+            std::string answer = byName ? compoundFormula(cation, anion) : compoundName(cation, anion);
+            if (given.insert(answer).second)
+                answers.push_back(std::move(answer));
         }
-        // In list order, whichever blank joined them.
-        std::sort(pairs.begin(), pairs.end());
-        Answers& answers = found[name];
-        for (const auto& [k, j] : pairs)
-            addOnce(answers, compoundFormula(catalogue.cations.at(k), catalogue.anions.at(j)));
     }
-    return found;
-}
-
-// The names of the pairs whose formula is each of the formulas, in list order.
-std::map<std::string, Answers> namesOfFormulas(const std::set<std::string>& formulas,
-                                               const IonCatalogue& catalogue)
-{
-    std::map<std::string, Answers> found;
-    if (formulas.empty())
-        return found;
-    for (const TIon& cation : catalogue.cations)
-        for (const TIon& anion : catalogue.anions) {
-            const std::string formula = compoundFormula(cation, anion);
-            if (formulas.count(formula))
-                addOnce(found[formula], compoundName(cation, anion));
-        }
     return found;
 }
 
@@ -148,8 +108,9 @@ Key fromCatalogue(const SentenceList& quiz, const IonCatalogue& catalogue)
     forEachExercise(quiz, [&](const std::string& text, bool formula) {
         (formula ? names : formulas).insert(text);
     });
-    const std::map<std::string, Answers> byName = formulasOfNames(names, catalogue);
-    const std::map<std::string, Answers> byFormula = namesOfFormulas(formulas, catalogue);
+    const CompoundIndex index(catalogue);
+    const std::map<std::string, Answers> byName = answersTo(names, index, true);
+    const std::map<std::string, Answers> byFormula = answersTo(formulas, index, false);
 
     Key key{headingOf(quiz), {}, 0};
     forEachExercise(quiz, [&](const std::string& text, bool formula) {

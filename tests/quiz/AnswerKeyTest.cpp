@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
+#include <random>
 
 namespace {
 
@@ -212,6 +214,56 @@ TEST(GeneratedQuizPairs, MissingPairsAreUnknown)
     EXPECT_EQ(key.answers[0], (Answer{1, "AB", true}));
     EXPECT_EQ(key.answers[1], (Answer{2, "?", false}));
     EXPECT_EQ(key.unanswered, 1);
+}
+
+} // namespace
+
+namespace {
+
+// Names and formulas of lists whose halves run into one another: the key found by splitting
+// the text is the key found by making every pair.
+TEST(FileQuizKey, AnswersAsMakingEveryPairAnswers)
+{
+    static const char* const names[] = {"Iron", "Iron green", "green oxide", "oxide", "a b", "b", ""};
+    static const char* const symbols[] = {"Fe", "O", "O2", "Hg2", "(OH)", "OH", "2", "", "FeO"};
+    static const int charges[] = {-1, 0, 1, 2, 3, 4, 12};
+    std::mt19937 random(99);
+    const auto pick = [&](const auto& from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, std::size(from) - 1)(random)];
+    };
+    for (int round = 0; round < 500; ++round) {
+        IonCatalogue catalogue;
+        for (IonList* list : {&catalogue.cations, &catalogue.anions})
+            for (int i = std::uniform_int_distribution<int>(0, 6)(random); i > 0; --i)
+                list->append(TIon(pick(names), pick(symbols), pick(charges)));
+        Strings shownNames{"Iron green oxide", "Iron"};
+        Strings shownFormulas{"FeO2", ""};
+        for (const TIon& cation : catalogue.cations)
+            for (const TIon& anion : catalogue.anions) {
+                shownNames.push_back(compoundName(cation, anion));
+                shownFormulas.push_back(compoundFormula(cation, anion));
+            }
+        Key expected{{}, {}, 0};
+        for (const bool formula : {true, false})
+            for (const std::string& text : formula ? shownNames : shownFormulas) {
+                Strings answers;
+                for (const TIon& cation : catalogue.cations)
+                    for (const TIon& anion : catalogue.anions) {
+                        const std::string made = formula ? compoundName(cation, anion) : compoundFormula(cation, anion);
+                        const std::string answer = formula ? compoundFormula(cation, anion) : compoundName(cation, anion);
+                        if (made == text && std::find(answers.begin(), answers.end(), answer) == answers.end())
+                            answers.push_back(answer);
+                    }
+                std::string joined;
+                for (const std::string& answer : answers)
+                    joined += (joined.empty() ? "" : " or ") + answer;
+                const int number = int(expected.answers.size()) + 1;
+                expected.answers.push_back({number, answers.empty() ? "?" : joined, formula && !answers.empty()});
+                expected.unanswered += answers.empty();
+            }
+        ASSERT_EQ(answer_key::fromCatalogue(quizOf({}, shownNames, shownFormulas), catalogue), expected)
+            << "round " << round;
+    }
 }
 
 } // namespace
