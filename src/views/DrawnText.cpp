@@ -11,7 +11,12 @@ void DrawnText::drawText(int x, int y, const std::string& text)
 
 int DrawnText::textWidth(const std::string& text)
 {
-    return metrics.horizontalAdvance(fromLatin1Bytes(text));
+    if (text.size() != 1)
+        return metrics.horizontalAdvance(fromLatin1Bytes(text));
+    int& width = characterWidths[static_cast<unsigned char>(text[0])];
+    if (width == 0)
+        width = metrics.horizontalAdvance(fromLatin1Bytes(text));
+    return width;
 }
 
 std::vector<DrawnText::Line> DrawnText::lines() const

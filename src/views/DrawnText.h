@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,8 @@ public:
 
 private:
     QFontMetrics metrics;
+    // Formulas are drawn and measured a character at a time. 0: not measured yet.
+    std::array<int, 256> characterWidths{};
     Rgb current = colours::black;
     std::vector<Piece> drawn;
 };

@@ -61,12 +61,14 @@ void TPracticeWindow::makeCaret()
 void TPracticeWindow::takeWorkingLists(const IonCatalogue& catalogue, IonRange range)
 {
     buildWorkingLists(catalogue, range, drill.workingLists());
+    forgetShownParts();
 }
 
 void TPracticeWindow::startPractice(IonRange range)
 {
     const ShownParts before = partsIfHeard();
     drill.start(range, static_cast<std::uint32_t>(clock.seconds()));
+    forgetShownParts();
     makeCaret();
     update();
     reportChanges(before);
@@ -82,6 +84,7 @@ void TPracticeWindow::practiceChar(unsigned char ch)
         ui.beep();
         return;
     }
+    forgetShownParts();
     update(); // the paint places the caret after the answer
     reportChanges(before, typed == PracticeSession::Typed::Marked);
 }
@@ -102,6 +105,7 @@ void TPracticeWindow::printResultsAndRestart(bool sessionGoesOn)
     const ShownParts before = partsIfHeard();
     printer.Print(this, printout, true);
     drill.restartAfterPrint();
+    forgetShownParts();
     if (sessionGoesOn)
         makeCaret();
     update();
@@ -119,6 +123,7 @@ void TPracticeWindow::endPractice()
         printResultsAndRestart(false);
     const ShownParts before = partsIfHeard();
     drill.end();
+    forgetShownParts();
     reportChanges(before);
 }
 
@@ -164,7 +169,21 @@ void TPracticeWindow::focusInEvent(QFocusEvent* event)
     });
 }
 
-TPracticeWindow::ShownParts TPracticeWindow::shownParts() const
+void TPracticeWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        forgetShownParts();
+}
+
+const TPracticeWindow::ShownParts& TPracticeWindow::shownParts() const
+{
+    if (!shownCache)
+        shownCache = drawnParts();
+    return *shownCache;
+}
+
+TPracticeWindow::ShownParts TPracticeWindow::drawnParts() const
 {
     ShownParts parts;
     if (!drill.active())

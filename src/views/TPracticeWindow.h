@@ -57,7 +57,9 @@ public:
         QRect rect;
     };
     using ShownParts = std::array<Shown, partCount>;
-    ShownParts shownParts() const;
+    // Drawn again only once what the view shows has changed: a screen reader asks for a part
+    // on every event it is told of.
+    const ShownParts& shownParts() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,6 +67,7 @@ protected:
     // Tab is a character here like any other, not a move to another control.
     bool focusNextPrevChild(bool next) override;
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void makeCaret();
@@ -74,6 +77,9 @@ private:
     // The parts as shown, only while a screen reader listens: finding what a key changed draws
     // them twice more, which nobody else needs. Empty otherwise.
     ShownParts partsIfHeard() const;
+    ShownParts drawnParts() const;
+    // After every change to the session or the font.
+    void forgetShownParts() { shownCache.reset(); }
     // Tells screen readers what changed since the view showed these parts: the answer's text
     // and caret as typed, and every other part that reads differently now, the verdict on a
     // marked answer always. The verdict is also the answer field's description, so that it is
@@ -90,4 +96,5 @@ private:
     // NAMEDLG: first name, last name.
     StudentName names;
     Printer printer;
+    mutable std::optional<ShownParts> shownCache;
 };
