@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 
+#include <array>
+
 class QPainter;
 
 // A TextSurface over a QPainter on a widget or a printer. QPainter places text by its
@@ -21,4 +23,7 @@ public:
 private:
     QPainter& painter;
     QFontMetrics metrics;
+    // Formulas are measured a character at a time, thousands of times a page; shaping each
+    // again took a quarter of a long printout's time. 0: not measured yet.
+    std::array<int, 256> characterWidths{};
 };
