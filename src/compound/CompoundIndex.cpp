@@ -97,8 +97,10 @@ std::vector<IonPair> CompoundIndex::pairsWithFormula(const std::string& formula)
     // A half may be empty: a symbol read from a damaged file can be.
     for (std::size_t split = 0; split <= formula.size(); ++split) {
         const auto cations = cationHalves.find(formula.substr(0, split));
+        if (cations == cationHalves.end())
+            continue;
         const auto anions = anionHalves.find(formula.substr(split));
-        if (cations == cationHalves.end() || anions == anionHalves.end())
+        if (anions == anionHalves.end())
             continue;
         for (const Half& cation : cations->second)
             for (const Half& anion : anions->second)
