@@ -36,8 +36,11 @@ std::uint32_t drawPosition(Random& random, std::uint32_t n)
 {
     if (n <= 32768)
         return random.next() % n;
-    const std::uint64_t wide = std::uint64_t(random.next()) * 32768u + random.next();
-    return static_cast<std::uint32_t>(wide % n);
+    // Two statements, so the first draw is always the high part: the operands of one
+    // expression may be evaluated in either order.
+    const std::uint64_t high = random.next();
+    const std::uint64_t low = random.next();
+    return static_cast<std::uint32_t>((high * 32768u + low) % n);
 }
 
 SentenceList createQuiz(const std::vector<std::string>& headingReads, WorkingLists& lists,

@@ -14,7 +14,8 @@ class Random;
 namespace quiz_generation {
 
 // A random position in a list of n entries. Lists of up to 32 768 entries take one value of
-// the generator; longer ones two, so that every entry can come up.
+// the generator; longer ones two, the first the high part and the second the low part of
+// (high * 32768 + low) modulo n, so that every entry can come up.
 std::uint32_t drawPosition(Random& random, std::uint32_t n);
 
 // Builds the quiz from the heading lines (the reads of the heading file) and the working
