@@ -74,9 +74,25 @@ SaveResult CatalogueCommands::SaveAnions()
 BothSaved CatalogueCommands::SaveBoth()
 {
     const BothSaved result = store.saveBoth();
-    reportSave(catalogue_file::cationFileName, result.cations);
-    reportSave(catalogue_file::anionFileName, result.anions);
-    if (result.refused())
-        LoadIons();
+    if (!result.refused()) {
+        reportSave(catalogue_file::cationFileName, result.cations);
+        reportSave(catalogue_file::anionFileName, result.anions);
+        return result;
+    }
+    // One warning for the sort, naming each file that changed; neither file was written.
+    const bool cationsChanged = result.cations == SaveResult::ChangedElsewhere;
+    const bool anionsChanged = result.anions == SaveResult::ChangedElsewhere;
+    const std::string changed = cationsChanged && anionsChanged
+        ? std::string(catalogue_file::cationFileName) + " and " + catalogue_file::anionFileName +
+            " were"
+        : std::string(cationsChanged ? catalogue_file::cationFileName
+                                     : catalogue_file::anionFileName) +
+            " was";
+    ui.messageBox(&view,
+                  changed +
+                      " changed by another program. Your change was not saved; both lists have "
+                      "been read again.",
+                  "Warning", MessageIcon::Exclamation);
+    LoadIons();
     return result;
 }

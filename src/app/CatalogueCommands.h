@@ -22,7 +22,7 @@ public:
     SaveResult SaveCations();
     SaveResult SaveAnions();
     // A refused sort reads both lists again, so the one whose file was not changed returns to
-    // the order that its file still holds.
+    // the order that its file still holds; its one warning names the changed files.
     BothSaved SaveBoth();
 
     void AddIon() { editor.AddIon(); }

@@ -33,6 +33,15 @@ std::string refusal(const char* fileName)
            "again.|Warning";
 }
 
+// A refused sort: the files that changed, "valkora.cat was" or "valkora.cat and valkora.ani
+// were".
+std::string sortRefusal(const char* changed)
+{
+    return std::string(changed) +
+           " changed by another program. Your change was not saved; both lists have been read "
+           "again.|Warning";
+}
+
 // One command of the List menu, scripted and given in one copy of the program.
 using Edit = std::function<void(ScriptedUi&, CatalogueSide&)>;
 
@@ -327,12 +336,12 @@ INSTANTIATE_TEST_SUITE_P(
     Sort, SortConflictTable,
     ::testing::Values(
         SortConflict{"neither_changed", false, false, {}, sortedStartCations, sortedStartAnions},
-        SortConflict{"cations_changed", true, false, {refusal("valkora.cat")}, sortedWithSodium,
-                     sortedStartAnions},
-        SortConflict{"anions_changed", false, true, {refusal("valkora.ani")}, sortedStartCations,
-                     sortedWithOxide},
+        SortConflict{"cations_changed", true, false, {sortRefusal("valkora.cat was")},
+                     sortedWithSodium, sortedStartAnions},
+        SortConflict{"anions_changed", false, true, {sortRefusal("valkora.ani was")},
+                     sortedStartCations, sortedWithOxide},
         SortConflict{"both_changed", true, true,
-                     {refusal("valkora.cat"), refusal("valkora.ani")}, sortedWithSodium,
+                     {sortRefusal("valkora.cat and valkora.ani were")}, sortedWithSodium,
                      sortedWithOxide}),
     [](const ::testing::TestParamInfo<SortConflict>& info) { return std::string(info.param.label); });
 
