@@ -178,12 +178,12 @@ void TFrame::NewQuiz()
     const auto unableToOpen = [this] {
         ui.messageBox(this, "Unable to open valkora.hed", "Warning", MessageIcon::Exclamation);
     };
-    const std::optional<QByteArray> file = quiz_heading::readFile(headingFile);
-    if (!file) {
+    const std::optional<std::string> loaded = quiz_heading::loadForEditing(headingFile);
+    if (!loaded) {
         unableToOpen();
         return;
     }
-    quizHeading = quiz_heading::forEditing(*file);
+    quizHeading = *loaded;
     static_assert(fieldWidth(&HeadingEntry::heading) == int(quiz_heading::maxLength) + 1,
                   "the heading field holds the whole heading and no more");
     HeadingEntry entry = fittedToDialog(HeadingEntry{quizHeading});

@@ -211,11 +211,12 @@ int makeCommand(const QStringList& args, Streams io)
     const QString headingPath = parser.isSet("heading")
                                     ? parser.value("heading")
                                     : command.dataFile(quiz_heading::fileName);
-    const std::optional<QByteArray> heading = quiz_heading::readFile(headingPath);
+    // The heading as New loads it, stored unchanged and read back by the quiz: only what the
+    // heading holds is read, however large the file.
+    const std::optional<std::string> heading = quiz_heading::loadForEditing(headingPath);
     if (!heading)
         return command.inputError(headingPath, "cannot be opened");
-    const std::vector<std::string> headingReads =
-        quiz_heading::lineReads(quiz_heading::readAsText(*heading));
+    const std::vector<std::string> headingReads = quiz_heading::lineReads(*heading);
     const QString folder = parser.value("o");
     if (!QDir().mkpath(folder))
         return command.inputError(folder, "cannot be made");

@@ -39,8 +39,8 @@ void TQuizWindow::CreateQuiz()
 {
     quiz.clear();
     drawnPairs.reset();
-    const std::optional<QByteArray> heading =
-        quiz_heading::readFile(QString::fromLatin1(quiz_heading::fileName));
+    const std::optional<std::vector<std::string>> heading =
+        quiz_heading::allReads(QString::fromLatin1(quiz_heading::fileName));
     if (!heading) {
         ui.messageBox(this, "The Valkora.hed file cannot be found on the current directory.",
                       "Warning", MessageIcon::Exclamation);
@@ -48,8 +48,7 @@ void TQuizWindow::CreateQuiz()
         return;
     }
     std::vector<CompoundPair> pairs;
-    quiz = quiz_generation::createQuiz(quiz_heading::lineReads(quiz_heading::readAsText(*heading)),
-                                       lists, random, &pairs);
+    quiz = quiz_generation::createQuiz(*heading, lists, random, &pairs);
     drawnPairs = std::move(pairs);
     fromFile = false;
     quizChanged();

@@ -62,7 +62,26 @@ TEST(QuizHeading, SavesWholeOrNotAtAll)
     ASSERT_TRUE(QDir(folder.path("")).mkdir("taken.hed"));
     EXPECT_FALSE(quiz_heading::save(folder.path("taken.hed"), "x"));
     EXPECT_TRUE(QFileInfo(folder.path("taken.hed")).isDir());
-    EXPECT_FALSE(quiz_heading::readFile(folder.path("missing.hed")));
+    EXPECT_FALSE(quiz_heading::loadForEditing(folder.path("missing.hed")));
+    EXPECT_FALSE(quiz_heading::allReads(folder.path("missing.hed")));
+}
+
+// However large the file, New loads the same 120 characters, and every read of it is made.
+TEST(QuizHeading, ReadsAFileOfAnySizeAsItsReads)
+{
+    TempFolder folder;
+    const QByteArray line = QByteArray(70, 'h') + "\r\n";
+    QByteArray large;
+    for (int i = 0; i < 2000; ++i)
+        large += line;
+    folder.write("large.hed", large);
+    EXPECT_EQ(quiz_heading::loadForEditing(folder.path("large.hed")),
+              std::string(60, 'h') + std::string(10, 'h') + "\n" + std::string(49, 'h'));
+    const std::optional<std::vector<std::string>> reads =
+        quiz_heading::allReads(folder.path("large.hed"));
+    ASSERT_TRUE(reads);
+    EXPECT_EQ(*reads, quiz_heading::lineReads(quiz_heading::readAsText(large)));
+    EXPECT_EQ(reads->size(), 4000u);
 }
 
 } // namespace
