@@ -83,11 +83,12 @@ std::string forEditing(QIODevice& file)
 {
     TextReads reads(file);
     std::string heading;
+    // Each read was appended as a zero-terminated text: a zero byte ends only its own read.
     while (heading.size() < maxLength) {
         const std::optional<std::string> read = reads.next();
         if (!read)
             break;
-        heading += *read;
+        heading.append(*read, 0, read->find('\0'));
     }
     // A longer file gives its first 120 characters.
     if (heading.size() > maxLength)

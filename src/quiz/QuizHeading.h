@@ -45,8 +45,8 @@ std::string readAsText(const QByteArray& bytes);
 // keeping it.
 std::vector<std::string> lineReads(const std::string& text);
 
-// The heading as New loads it for editing: the reads appended until the heading holds its
-// 120 characters.
+// The heading as New loads it for editing: the reads appended, each up to its first zero
+// byte, until the heading holds its 120 characters.
 std::string forEditing(QIODevice& file);
 std::string forEditing(const QByteArray& bytes);
 // The same from the file, or nothing when it cannot be opened.

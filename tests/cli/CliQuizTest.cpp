@@ -136,6 +136,24 @@ TEST(CliMake, TakesAHeadingFileAndNamesAMissingOne)
     EXPECT_EQ(missing.err, folder.path("valkora.hed") + ": cannot be opened\n");
 }
 
+// The heading New would load: its 120 characters, a zero byte ending only its own read.
+TEST(CliMake, TakesOnlyWhatTheHeadingHolds)
+{
+    TempFolder folder;
+    seedStarterData(folder);
+    folder.write("long.hed", QByteArray("Chem\0istry\r\nName:\r\n", 19) + QByteArray(200, 'x'));
+    const CliRun run = runCommand(makeArgs("4", "4", {"--heading", folder.path("long.hed"),
+                                                      "--seed", "5", "-o", folder.path("out")}));
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const SentenceList quiz = quiz_file::parse(folder.read("out/quiz-A.qzz")).sentences;
+    ASSERT_GE(quiz.size(), 5u);
+    EXPECT_EQ(quiz[0].text, "ChemName:\n");
+    EXPECT_EQ(quiz[1].text, std::string(60, 'x'));
+    EXPECT_EQ(quiz[2].text, std::string(50, 'x'));
+    EXPECT_EQ(quiz[3].text, "");
+    EXPECT_EQ(quiz[4].text, "Write formulas for the following compounds: ");
+}
+
 class CliStoredQuiz : public testing::Test {
 protected:
     void SetUp() override

@@ -116,6 +116,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A line feed read from the file, a break typed after it and a wrap point.
         RoundTripCase{"AllThreeLineEnds", "Quiz 1\r\nName:", "\n" + QString(70, u'm'),
                       "Quiz 1\r\nName:\r\r\n" + repeated(60, 'm') + "\r\r\r\n" + repeated(10, 'm')},
+        // A zero byte ends only its own read: the lines after it are kept.
+        RoundTripCase{"ZeroByteEndsOnlyItsRead", QByteArray("Na\0me\r\nQuiz\r\nDate\r\n", 19),
+                      {}, "NaQuiz\r\nDate\r\n"},
         // Read as text, the marks of an earlier New are plain line feeds like any other.
         RoundTripCase{"EarlierBreakAndWrapReadAsLineFeeds",
                       "Name:\r\r\n" + repeated(60, 'm') + "\r\r\r\n" + repeated(10, 'm'), {},

@@ -169,6 +169,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {std::string(60, 's'), "\n"}, {std::string(60, 's'), "\n"}},
         HeadingCase{"sixty_one_characters_lose_the_last",
                     {std::string(60, 's'), "t\n"}, {std::string(60, 's')}},
+        // A zero byte ends its own read's text; the read after it is whole.
+        HeadingCase{"zero_byte_ends_only_its_read",
+                    {std::string("Na\0me\n", 6), std::string("\0\n", 2), "Quiz\n"},
+                    {"Na", "Quiz\n"}},
         HeadingCase{"empty_file", {}, {}}),
     [](const ::testing::TestParamInfo<HeadingCase>& info) { return std::string(info.param.label); });
 

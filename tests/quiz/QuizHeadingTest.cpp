@@ -66,6 +66,39 @@ TEST(QuizHeading, SavesWholeOrNotAtAll)
     EXPECT_FALSE(quiz_heading::allReads(folder.path("missing.hed")));
 }
 
+struct ZeroCase {
+    const char* label;
+    QByteArray file;
+    std::string loaded;
+};
+
+void PrintTo(const ZeroCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
+class HeadingZeroByte : public ::testing::TestWithParam<ZeroCase> {};
+
+// Each read of at most 60 characters was appended as a zero-terminated text: a zero byte cuts
+// its own read short and nothing after it.
+TEST_P(HeadingZeroByte, EndsOnlyTheReadItIsIn)
+{
+    const ZeroCase& c = GetParam();
+    EXPECT_EQ(quiz_heading::forEditing(c.file), c.loaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    QuizHeading, HeadingZeroByte,
+    ::testing::Values(
+        ZeroCase{"in_the_first_line", QByteArray("Na\0me\r\nQuiz\r\n", 13), "NaQuiz\n"},
+        ZeroCase{"starting_a_line", QByteArray("\0Name\r\nQuiz\r\n", 13), "Quiz\n"},
+        ZeroCase{"in_a_long_line_cuts_its_sixty",
+                 QByteArray(10, 'a') + QByteArray(1, '\0') + QByteArray(60, 'b') + "\r\nEnd",
+                 std::string(10, 'a') + std::string(11, 'b') + "\nEnd"},
+        // Reads that give nothing do not count towards the 120 characters.
+        ZeroCase{"many_empty_reads", QByteArray(600, '\0') + "Quiz", "Quiz"}),
+    [](const ::testing::TestParamInfo<ZeroCase>& info) { return std::string(info.param.label); });
+
 // However large the file, New loads the same 120 characters, and every read of it is made.
 TEST(QuizHeading, ReadsAFileOfAnySizeAsItsReads)
 {
