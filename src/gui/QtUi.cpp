@@ -44,8 +44,8 @@ MessageAnswer QtUi::messageBox(QObject* owner, const std::string& text, const st
                                MessageIcon icon, MessageButtons buttons)
 {
     closeSplash();
-    QMessageBox box(boxIcon(icon), fromLatin1Bytes(caption),
-                    fromLatin1Bytes(text),
+    QMessageBox box(boxIcon(icon), QString::fromStdString(caption),
+                    QString::fromStdString(text),
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
                     parentFor(owner));

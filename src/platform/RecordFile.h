@@ -31,7 +31,8 @@ void writeText(char* field, int size, const std::string& text);
 // A file's bytes, or nothing when it cannot be read (missing, a folder, unreadable).
 std::optional<QByteArray> readWhole(const QString& path);
 
-// "valkora.cat is damaged: only 3 of 1000 entries could be read."
+// "valkora.cat is damaged: only 3 of 1000 entries could be read.", in UTF-8 like every
+// message, the name as given.
 std::string damagedMessage(const std::string& fileName, std::uint32_t read, std::uint32_t promised,
                            const char* units);
 

@@ -37,6 +37,8 @@ class Ui {
 public:
     virtual ~Ui() = default;
 
+    // The text and caption are UTF-8: the program's own words are plain ASCII, and a file's
+    // name stands in them as the file system spells it (fileNameText of FileNameText.h).
     virtual MessageAnswer messageBox(QObject* owner, const std::string& text,
                                      const std::string& caption, MessageIcon icon,
                                      MessageButtons buttons = MessageButtons::Ok) = 0;

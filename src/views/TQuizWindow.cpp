@@ -1,6 +1,7 @@
 #include "views/TQuizWindow.h"
 
 #include "platform/Clock.h"
+#include "platform/FileNameText.h"
 #include "platform/Random.h"
 #include "print/ChainedPrintout.h"
 #include "quiz/AnswerKeyPrintout.h"
@@ -77,12 +78,13 @@ bool TQuizWindow::ReadQuizFile(const std::string& name)
     drawnPairs.reset();
     const quiz_file::ReadResult read = quiz_file::read(QString::fromLocal8Bit(name.c_str()));
     if (!read.opened) {
-        ui.messageBox(this, "Cannot open " + name, "Information", MessageIcon::Exclamation);
+        ui.messageBox(this, "Cannot open " + fileNameText(name), "Information",
+                      MessageIcon::Exclamation);
     } else {
         quiz = read.sentences;
         if (quiz.size() < read.promised)
-            ui.messageBox(this, quiz_file::damagedMessage(name, read), "Information",
-                          MessageIcon::Exclamation);
+            ui.messageBox(this, quiz_file::damagedMessage(fileNameText(name), read),
+                          "Information", MessageIcon::Exclamation);
     }
     quizChanged();
     return read.opened;

@@ -212,6 +212,22 @@ TEST_F(QuizFlowOpen, DamagedFileShowsItsCompleteLinesAndSaysSo)
     EXPECT_EQ(view().sentences(), (SentenceList{TSentence("Test 4\n", 0), TSentence("CaCl2", 1)}));
 }
 
+TEST_F(QuizFlowOpen, MessagesNameTheFileAsTheFileSystemSpellsIt)
+{
+    const std::string name = "Pr\xc3\xbc" "fung.qzz";
+    files.folder.write(QString::fromUtf8(name.c_str()), le32(9) + quizRecord("Test 4\n", 0));
+    ui.expectOpenFile(name);
+    frame.dispatchCommand(cmd::Open);
+    frame.dispatchCommand(cmd::DontPrint);
+    ui.expectOpenFile("Gr\xc3\xb6\xc3\x9f" "e.qzz");
+    frame.dispatchCommand(cmd::Open);
+
+    EXPECT_EQ(ui.messages(),
+              (std::vector<std::string>{
+                  name + " is damaged: only 1 of 9 lines could be read.|Information",
+                  "Cannot open Gr\xc3\xb6\xc3\x9f" "e.qzz|Information"}));
+}
+
 TEST_F(QuizFlowOpen, OpenWhileAQuizIsShownReplacesIt)
 {
     files.folder.write("three.qzz", le32(3) + quizRecord("Test 4\n", 0) + quizRecord("CaCl2", 1) +

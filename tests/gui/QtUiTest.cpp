@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct SeenBox {
@@ -57,15 +59,41 @@ TEST(QtUi, MessageBoxesShowTheirTextCaptionIconAndButtons)
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
 }
 
-TEST(QtUi, TextsAreShownAsLatin1)
+struct ShownCase {
+    const char* name;
+    std::string text;
+    QString shown;
+};
+
+void PrintTo(const ShownCase& c, std::ostream* os)
 {
+    *os << c.name;
+}
+
+class QtUiShownText : public ::testing::TestWithParam<ShownCase> {};
+
+// Messages are UTF-8, so a file's name shows as the file system spells it.
+TEST_P(QtUiShownText, ShowsTheMessageAsItsUtf8)
+{
+    const ShownCase& c = GetParam();
     QtUi ui;
     SeenBox seen;
     answerNextBox(seen, QMessageBox::Ok);
-    ui.messageBox(nullptr, "Cannot open caf\xe9.qzz", "Information", MessageIcon::Exclamation,
-                  MessageButtons::Ok);
-    EXPECT_EQ(seen.text, QString::fromUtf8("Cannot open caf\u00e9.qzz"));
+    ui.messageBox(nullptr, c.text, "Information", MessageIcon::Exclamation, MessageButtons::Ok);
+    EXPECT_EQ(seen.text, c.shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    QtUi, QtUiShownText,
+    ::testing::Values(
+        ShownCase{"FileNameWithUmlaut", "Cannot open Pr\xc3\xbc" "fung.qzz",
+                  QString::fromUtf8("Cannot open Pr\u00fc" "fung.qzz")},
+        ShownCase{"DamagedFileBeyondLatin1",
+                  "\xce\xb1\xce\xb2.qzz is damaged: only 9 of 38 lines could be read.",
+                  QString::fromUtf8("\u03b1\u03b2.qzz is damaged: only 9 of 38 lines could be read.")},
+        ShownCase{"ProgramWords", "You must include a cation number that exists.",
+                  "You must include a cation number that exists."}),
+    [](const ::testing::TestParamInfo<ShownCase>& info) { return std::string(info.param.name); });
 
 // The start-up picture must never cover a message of the catalogue load.
 TEST(QtUi, TheSplashPictureClosesBeforeTheFirstBox)

@@ -5,6 +5,7 @@
 #include "resources/DialogTemplates.h"
 
 #include <QPrinter>
+#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,11 @@ MessageAnswer ScriptedUi::messageBox(QObject* owner, const std::string& text,
                                      const std::string& caption, MessageIcon icon,
                                      MessageButtons buttons)
 {
+    // A message is shown as UTF-8: a single-byte name or file name put in as it is would not
+    // show as it should.
+    for (const std::string* shown : {&text, &caption})
+        if (QString::fromStdString(*shown).toStdString() != *shown)
+            ADD_FAILURE() << "a message that is not UTF-8: " << *shown;
     logCall({Call::Kind::Message, text, caption, icon, buttons, owner, {}, {}, {}, {}});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
