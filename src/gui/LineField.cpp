@@ -29,14 +29,14 @@ private:
 
 } // namespace
 
-LineField::LineField(int capacity, bool sideways, QWidget* parent)
+LineField::LineField(int capacity, bool sideways, bool narrow, QWidget* parent)
     : QLineEdit(parent), scrollsSideways(sideways)
 {
     setMaxLength(capacity);
     setValidator(new FieldValidator(this));
-    // The narrowest of these fields is only four average characters wide: a pixel less of
-    // inner margin on each side makes room for three digits.
-    if (!scrollsSideways)
+    // The narrowest fields are only four average characters wide: a pixel less of inner
+    // margin on each side makes room for three digits.
+    if (narrow)
         setTextMargins(-1, 0, -1, 0);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { lastText = text; });
 }

@@ -7,7 +7,8 @@
 // may not scroll sideways takes only what shows whole in it.
 class LineField : public QLineEdit {
 public:
-    LineField(int capacity, bool scrollsSideways, QWidget* parent);
+    // A narrow field gives up a pixel of inner margin on each side to the text.
+    LineField(int capacity, bool scrollsSideways, bool narrow, QWidget* parent);
 
     // Whether the field may hold this text: always, unless it is too wide to show whole.
     bool takes(const QString& text) const;

@@ -177,7 +177,9 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogValues& bound
             break;
         }
         case ControlKind::Edit:
-            widget = new LineField(capacity(c.id), c.scrollsSideways, this);
+            // Under six average characters (24 units) wide: the charge, number and highest
+            // number fields.
+            widget = new LineField(capacity(c.id), c.scrollsSideways, c.rect.width < 24, this);
             bindings.push_back({c.kind, c.id, widget});
             break;
         case ControlKind::MultiLineEdit:

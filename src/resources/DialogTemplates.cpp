@@ -47,7 +47,7 @@ std::vector<ControlTemplate> ionControls(DialogRect name, DialogRect symbol, Dia
 {
     return {
         edit(control_id::ionName, name, true),     edit(control_id::ionSymbol, symbol, true),
-        edit(control_id::ionCharge, charge, false), ok(okButton),
+        edit(control_id::ionCharge, charge, true),  ok(okButton),
         cancel(cancelButton),         label("Name:", nameLabel),
         label("Symbol:", symbolLabel), label("Charge:", chargeLabel),
         label(sign, signLabel),       frame(group),
@@ -90,7 +90,7 @@ std::vector<DialogTemplate> makeTemplates()
         {DialogId::NumberDlg, "NUMBERDLG", "Delete or change ion.",
          {81, 57, 142, 97}, DialogFont::Standard,
          {
-             edit(control_id::number, {62, 31, 21, 12}, false),
+             edit(control_id::number, {62, 31, 21, 12}, true),
              label("Enter the number you want to change", {11, 9, 123, 10}),
              label("or delete.", {51, 20, 32, 8}),
              frame({6, 5, 132, 45}),

@@ -444,9 +444,36 @@ TEST_P(TemplateDialogNarrowField, TakesOnlyWhatShowsWhole)
 
 INSTANTIATE_TEST_SUITE_P(TemplateDialogs, TemplateDialogNarrowField,
                          ::testing::Values(FieldCase{"HighestCation", "HIGHEST", 101},
-                                           FieldCase{"HighestAnion", "HIGHEST", 102},
-                                           FieldCase{"CationCharge", "ADDCAT", 103},
-                                           FieldCase{"AnionCharge", "CHANGEAN", 103},
+                                           FieldCase{"HighestAnion", "HIGHEST", 102}),
+                         byName);
+
+class TemplateDialogNarrowScrollingField : public ::testing::TestWithParam<FieldCase> {};
+
+// A charge or an entry number takes its five characters, scrolling sideways in its box, so
+// entry 10 000 can be changed and "4abc" typed.
+TEST_P(TemplateDialogNarrowScrollingField, TakesFiveCharactersScrollingSideways)
+{
+    const FieldCase& c = GetParam();
+    OpenDialog open(c.dialog);
+    auto* field = qobject_cast<QLineEdit*>(open.control(c.id));
+    ASSERT_NE(field, nullptr);
+    const int start = textStartAfterPaint(field);
+
+    paste(field, "4abc");
+    EXPECT_EQ(field->text(), "4abc");
+    field->clear();
+    QTest::keyClicks(field, "123456789");
+    EXPECT_EQ(field->text(), "12345");
+    EXPECT_LT(textStartAfterPaint(field), start);
+    open.click(1);
+    EXPECT_EQ(open.values().text(c.id), "12345");
+}
+
+INSTANTIATE_TEST_SUITE_P(TemplateDialogs, TemplateDialogNarrowScrollingField,
+                         ::testing::Values(FieldCase{"AddCationCharge", "ADDCAT", 103},
+                                           FieldCase{"AddAnionCharge", "ADDAN", 103},
+                                           FieldCase{"ChangeCationCharge", "CHANGECAT", 103},
+                                           FieldCase{"ChangeAnionCharge", "CHANGEAN", 103},
                                            FieldCase{"IonNumber", "NUMBERDLG", 101}),
                          byName);
 
