@@ -47,14 +47,16 @@ bool hangs(QChar c)
 
 } // namespace
 
-// The field's value and the length of its longest line as shown.
+// The field's value, the length of its longest line as shown and how many lines it shows.
 struct MultiLineField::ShownText {
     QString text;
     qsizetype longestLine = 0;
+    int lines = 0;
 };
 
-MultiLineField::MultiLineField(int limit, int wrapColumns, QWidget* parent)
-    : QPlainTextEdit(parent), capacity(limit), columns(wrapColumns)
+MultiLineField::MultiLineField(int limit, int wrapColumns, std::function<void()> refused,
+                               QWidget* parent)
+    : QPlainTextEdit(parent), capacity(limit), columns(wrapColumns), beep(std::move(refused))
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -121,26 +123,44 @@ MultiLineField::ShownText MultiLineField::shown() const
             shown.text += shownLine;
             shown.longestLine = std::max(shown.longestLine, shownLine.size());
         }
+        shown.lines += lines->lineCount();
     }
     return shown;
 }
 
-// An edit that leaves `after` fits when the record takes it; in a field that already held
-// more than that, as a record from elsewhere may, when it takes no more room than before.
-// Only characters of no width, such as the soft hyphen, can crowd a line past `columns`.
+// The lines that the field shows whole, inside its document margins.
+int MultiLineField::linesShownWhole() const
+{
+    const qreal height = viewport()->height() - 2 * document()->documentMargin();
+    const qreal line = QFontMetricsF(document()->defaultFont()).lineSpacing();
+    return std::max(1, static_cast<int>(height / line));
+}
+
+// An edit that leaves `after` fits when the record takes it and the field shows all its lines;
+// in a field that already held more than that, as a record from elsewhere may, when it takes
+// no more room than before. Only characters of no width, such as the soft hyphen, can crowd a
+// line past `columns`.
 bool MultiLineField::fits(const ShownText& after, const ShownText& before) const
 {
     const qsizetype length = after.text.size();
     const bool tooLong = length > capacity && length > before.text.size();
     const bool tooWide = columns > 0 && after.longestLine > columns
         && after.longestLine > before.longestLine;
-    return !tooLong && !tooWide;
+    const bool tooTall = after.lines > linesShownWhole() && after.lines > before.lines;
+    return !tooLong && !tooWide && !tooTall;
 }
 
-// Runs an edit and takes it back, cursor and all, when it does not fit. Each checked edit
-// is an undo step of its own, so the undo history keeps no trace of one taken back.
 template <typename Edit>
-bool MultiLineField::guarded(Edit&& edit)
+void MultiLineField::guarded(Edit&& edit)
+{
+    if (!tried(std::forward<Edit>(edit)))
+        beep();
+}
+
+// Takes an edit back, cursor and all, when it does not fit. Each checked edit is an undo step
+// of its own, so the undo history keeps no trace of one taken back.
+template <typename Edit>
+bool MultiLineField::tried(Edit&& edit)
 {
     if (editing) {
         edit();
@@ -200,6 +220,7 @@ void MultiLineField::keyPressEvent(QKeyEvent* event)
     }
     const QString typed = event->text();
     if (!typed.isEmpty() && typed.front().isPrint() && !storableInField(typed)) {
+        beep();
         event->accept();
         return;
     }
@@ -221,13 +242,17 @@ void MultiLineField::insertFromMimeData(const QMimeData* source)
     QString text = source->text();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
-    if (!storableInField(text))
+    if (!storableInField(text)) {
+        beep();
         return;
+    }
     // All but blanks past the edge take a byte each: more than the record holds is not
     // worth trying.
     qsizetype length = std::min<qsizetype>(text.size(), capacity);
-    while (length > 0 && !guarded([&] { insertLines(text.left(length)); }))
+    while (length > 0 && !tried([&] { insertLines(text.left(length)); }))
         --length;
+    if (length < text.size())
+        beep();
 }
 
 // A move within the field removes the text and inserts it elsewhere: one edit, which is
@@ -241,11 +266,13 @@ void MultiLineField::dropEvent(QDropEvent* event)
 // is shown again after it.
 void MultiLineField::inputMethodEvent(QInputMethodEvent* event)
 {
-    if (!event->commitString().isEmpty() && storableInField(event->commitString())) {
+    const QString committed = event->commitString();
+    if (!committed.isEmpty() && !storableInField(committed)) {
+        beep();
+    } else if (!committed.isEmpty()) {
         hideComposing();
         QInputMethodEvent commit;
-        commit.setCommitString(event->commitString(), event->replacementStart(),
-                               event->replacementLength());
+        commit.setCommitString(committed, event->replacementStart(), event->replacementLength());
         guarded([&] { QPlainTextEdit::inputMethodEvent(&commit); });
     }
     QInputMethodEvent composing(event->preeditString(), event->attributes());

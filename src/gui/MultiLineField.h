@@ -3,14 +3,17 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <functional>
+
 class QMenu;
 
 // A multi-line edit field of a dialog, the quiz heading's, whose words wrap at its edge or
 // after a number of characters of its fixed-pitch font. It takes no more than its record holds
-// in the form it is handed back in, line marks included, so nothing in it is cut off on OK.
+// in the form it is handed back in, line marks included, so nothing in it is cut off on OK,
+// and no more lines than show whole in it, so it never scrolls. An edit it refuses beeps.
 class MultiLineField : public QPlainTextEdit {
 public:
-    MultiLineField(int capacity, int wrapColumns, QWidget* parent);
+    MultiLineField(int capacity, int wrapColumns, std::function<void()> beep, QWidget* parent);
 
     // The lines as the field shows them, each place where it wrapped a line marked "\r\r\n",
     // each line break typed into it "\r\n" and each line feed that it was given bare (a
@@ -40,11 +43,17 @@ private:
     bool composing() const;
     void hideComposing();
     void endComposing();
+    int linesShownWhole() const;
     bool fits(const ShownText& after, const ShownText& before) const;
+    // Runs an edit and takes it back when it does not fit; whether it was kept.
     template <typename Edit>
-    bool guarded(Edit&& edit);
+    bool tried(Edit&& edit);
+    // The same, with the beep when it is taken back.
+    template <typename Edit>
+    void guarded(Edit&& edit);
 
     int capacity;
     int columns;
+    std::function<void()> beep;
     bool editing = false;
 };

@@ -64,7 +64,7 @@ MessageAnswer QtUi::messageBox(QObject* owner, const std::string& text, const st
 int QtUi::runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values)
 {
     closeSplash();
-    TemplateDialog window(dialog, values, parentFor(owner));
+    TemplateDialog window(dialog, values, parentFor(owner), [this] { beep(); });
     return window.execute();
 }
 

@@ -151,9 +151,11 @@ std::vector<std::size_t> fieldLabels(const DialogTemplate& dialog, const Control
 } // namespace
 
 TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogValues& bound,
-                               QWidget* owner)
+                               QWidget* owner, std::function<void()> beep)
     : QDialog(owner), values(bound)
 {
+    if (!beep)
+        beep = [] { QApplication::beep(); };
     const std::map<int, DialogValues::Field> fields = fieldsByControl(dialog, bound);
     // The most characters a text field's control takes: its width less the terminator.
     const auto capacity = [&fields](int id) { return fields.at(id).width - 1; };
@@ -183,7 +185,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogValues& bound
             bindings.push_back({c.kind, c.id, widget});
             break;
         case ControlKind::MultiLineEdit:
-            widget = new MultiLineField(capacity(c.id), c.wrapColumns, this);
+            widget = new MultiLineField(capacity(c.id), c.wrapColumns, beep, this);
             bindings.push_back({c.kind, c.id, widget});
             break;
         case ControlKind::RadioButton: {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QPoint>
 
+#include <functional>
 #include <vector>
 
 class QButtonGroup;
@@ -17,8 +18,10 @@ class TemplateDialog : public QDialog {
     Q_OBJECT
 public:
     // Values that do not bind the template's edits and radio buttons, each as its kind and
-    // no other control, are a programming error and throw std::logic_error.
-    TemplateDialog(const DialogTemplate& dialog, DialogValues& values, QWidget* owner);
+    // no other control, are a programming error and throw std::logic_error. A field sounds
+    // the beep, the system's own when none is given, for an edit it refuses.
+    TemplateDialog(const DialogTemplate& dialog, DialogValues& values, QWidget* owner,
+                   std::function<void()> beep = {});
 
     // Runs the dialog modally; dialogOk or dialogCancel.
     int execute();

@@ -113,9 +113,13 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"HundredAndTwentyCharactersUnchanged", fullOfLines(), {}, fullOfLines()},
         RoundTripCase{"NoLineEndAtAllUnchanged", "Quiz 3", {}, "Quiz 3"},
         RoundTripCase{"EmptyUnchanged", "", {}, ""},
-        // A line feed read from the file, a break typed after it and a wrap point.
-        RoundTripCase{"AllThreeLineEnds", "Quiz 1\r\nName:", "\n" + QString(70, u'm'),
-                      "Quiz 1\r\nName:\r\r\n" + repeated(60, 'm') + "\r\r\r\n" + repeated(10, 'm')},
+        // The field shows two lines: a break typed, or a wrap point.
+        RoundTripCase{"TypedBreak", "Quiz 1", "\nName:", "Quiz 1\r\r\nName:"},
+        RoundTripCase{"WrapPoint", "Quiz 1 ", QString(60, u'm'),
+                      "Quiz 1 \r\r\r\n" + repeated(60, 'm')},
+        // No third line: the break is refused, and the letters stop where they would wrap.
+        RoundTripCase{"NoThirdLine", "Quiz 1\r\nName:", "\n" + QString(70, u'm'),
+                      "Quiz 1\r\nName:" + repeated(55, 'm')},
         // A zero byte ends only its own read: the lines after it are kept.
         RoundTripCase{"ZeroByteEndsOnlyItsRead", QByteArray("Na\0me\r\nQuiz\r\nDate\r\n", 19),
                       {}, "NaQuiz\r\nDate\r\n"},

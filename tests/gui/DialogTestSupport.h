@@ -82,7 +82,8 @@ struct OpenDialog {
     {
         owner.setGeometry(100, 50, 500, 400);
         owner.show();
-        dialog = std::make_unique<TemplateDialog>(dialogTemplate(id), holder->values(), &owner);
+        dialog = std::make_unique<TemplateDialog>(dialogTemplate(id), holder->values(), &owner,
+                                                  [this] { ++beeps; });
         dialog->show();
     }
 
@@ -98,6 +99,7 @@ struct OpenDialog {
     }
 
     std::unique_ptr<HeldRecord> holder;
+    int beeps = 0; // the beeps of refused edits
     QWidget owner;
     std::unique_ptr<TemplateDialog> dialog;
 };

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         HeadingCase{"LineBreakAfterAFullLine", run(60, 'a') + "\nb", bytes(60, 'a') + "\r\nb"},
         HeadingCase{"NoBreakSpaceJoinsWords", run(55, 'a') + QStringLiteral(u" Na\u00A0Cl"),
                     bytes(55, 'a') + " \r\r\nNa\xA0" "Cl"},
-        HeadingCase{"EmptyLines", "\n\nQuiz", "\r\n\r\nQuiz"}),
+        HeadingCase{"EmptyLine", "\nQuiz", "\r\nQuiz"}),
     byName);
 
 TEST(TemplateDialogHeading, WrapsWordsPastTheEdgeWhereItsLayoutShowsTheWrap)
@@ -121,12 +121,14 @@ TEST_P(TemplateDialogHeadingLimit, RefusesEveryKeyThatWouldPassTheRecord)
     typeHeading(heading, c.typed);
     ASSERT_EQ(shownText(heading), c.typed);
 
+    ASSERT_EQ(open.beeps, 0);
     for (QChar key : c.refused) {
         SCOPED_TRACE(key == u'\n' ? std::string("Ctrl+Enter") : std::string(1, key.toLatin1()));
         typeHeading(heading, QString(key));
         EXPECT_EQ(shownText(heading), c.typed);
         EXPECT_EQ(heading->textCursor().position(), c.typed.size());
     }
+    EXPECT_EQ(open.beeps, c.refused.size());
     open.click(1);
     EXPECT_EQ(open.record<HeadingEntry>().heading, c.stored);
 }
@@ -144,7 +146,11 @@ INSTANTIATE_TEST_SUITE_P(
                          bytes(55, 'a') + "\r\n" + bytes(60, 'b')},
         HeadingLimitCase{"LineBreakWhereOneByteIsLeft", run(60, 'a') + run(56, 'b'), "\n",
                          bytes(60, 'a') + "\r\r\n" + bytes(56, 'b')},
-        HeadingLimitCase{"OnlyLineBreaks", run(60, '\n'), "\nx", times(60, "\r\n")}),
+        // Two lines show, and the field does not scroll.
+        HeadingLimitCase{"LineBreakForAThirdLine", "Name:\nDate:", "\n", "Name:\r\nDate:"},
+        HeadingLimitCase{"LetterThatWouldWrapIntoAThirdLine", "Name:\n" + run(60, 'b'), "c",
+                         "Name:\r\n" + bytes(60, 'b')},
+        HeadingLimitCase{"EmptyThirdLine", "\n", "\n", "\r\n"}),
     byName);
 
 TEST(TemplateDialogHeading, ARefusedKeyLeavesNoTraceInTextCursorOrUndo)
@@ -187,6 +193,7 @@ TEST_P(TemplateDialogHeadingPaste, TakesWhatStillFits)
     ASSERT_NE(heading, nullptr);
     typeHeading(heading, c.typed);
     paste(heading, c.pasted);
+    EXPECT_EQ(open.beeps, 1); // none of it was taken whole
     open.click(1);
     EXPECT_EQ(open.record<HeadingEntry>().heading, c.stored);
 }
@@ -198,8 +205,11 @@ INSTANTIATE_TEST_SUITE_P(
                          bytes(60, 'a') + "\r\r\n" + bytes(50, 'b') + "cdefghi"},
         HeadingPasteCase{"RefusedWhenItsFirstLetterWouldWrap", run(55, 'a') + "\n" + run(60, 'b'),
                          "cd", bytes(55, 'a') + "\r\n" + bytes(60, 'b')},
-        HeadingPasteCase{"LineBreaksCostTwoEach", run(60, 'a') + run(53, 'b'), "\r\n\r\n\r\n",
-                         bytes(60, 'a') + "\r\r\n" + bytes(53, 'b') + "\r\n\r\n"},
+        HeadingPasteCase{"LineBreaksCostTwo", run(59, 'a'), "\r\n" + run(60, 'b'),
+                         bytes(59, 'a') + "\r\n" + bytes(59, 'b')},
+        HeadingPasteCase{"CutBeforeAThirdLine", "", "one\ntwo\nthree", "one\r\ntwo"},
+        HeadingPasteCase{"CutWhereItWouldWrapIntoAThirdLine", "Name:\n", run(70, 'c'),
+                         "Name:\r\n" + bytes(60, 'c')},
         // It takes no room of its own, but no line holds 61 characters.
         HeadingPasteCase{"SoftHyphenInAFullLine", "",
                          run(30, 'a') + QStringLiteral(u"\u00AD") + run(30, 'b'),
@@ -339,14 +349,15 @@ TEST_P(TemplateDialogHeadingEdit, HandsBackOnlyTheGivenLineFeedsThatAreLeftBare)
 INSTANTIATE_TEST_SUITE_P(
     TemplateDialogs, TemplateDialogHeadingEdit,
     ::testing::Values(
-        // "Name" is 0 to 4, its line feed 4 to 5, "Quiz" 5 to 9.
-        HeadingEditCase{"TypedAfterTheLastLine", "Name\nQuiz", {{Edit::Keys, 9, 9, "\nx"}},
+        // "Name" is 0 to 4, its line feed 4 to 5, "Quiz" 5 to 9, then "\nX" 9 to 11. Two lines
+        // show: a break is made in a heading of three lines by typing it over one that goes.
+        HeadingEditCase{"TypedAfterTheLastLine", "Name\nQuiz\nX", {{Edit::Keys, 9, 11, "\nx"}},
                         "Name\nQuiz\r\nx"},
-        HeadingEditCase{"TypedInsideALineAfterALineFeed", "Name\nQuiz", {{Edit::Keys, 7, 7, "\n"}},
-                        "Name\nQu\r\niz"},
-        HeadingEditCase{"TypedAtTheStartOfALineAfterALineFeed", "Name\nQuiz",
-                        {{Edit::Keys, 5, 5, "\n"}}, "Name\n\r\nQuiz"},
-        HeadingEditCase{"TypedBeforeALineFeed", "Name\nQuiz", {{Edit::Keys, 4, 4, "\n"}},
+        HeadingEditCase{"TypedInsideALineAfterALineFeed", "Name\nQuiz\nX",
+                        {{Edit::Keys, 7, 11, "\niz"}}, "Name\nQu\r\niz"},
+        HeadingEditCase{"TypedAtTheStartOfALineAfterALineFeed", "Name\nQuiz\nX",
+                        {{Edit::Keys, 5, 11, "\nQuiz"}}, "Name\n\r\nQuiz"},
+        HeadingEditCase{"TypedBeforeALineFeed", "Name\nA\nQuiz", {{Edit::Keys, 4, 6, "\n"}},
                         "Name\r\n\nQuiz"},
         HeadingEditCase{"LineFeedDeletedAndRetyped", "Name\nQuiz",
                         {{Edit::DeleteKey, 4, 4, {}}, {Edit::Keys, 4, 4, "\n"}}, "Name\r\nQuiz"},
@@ -357,17 +368,17 @@ INSTANTIATE_TEST_SUITE_P(
                         "A\nC"},
         HeadingEditCase{"SelectionOverALineFeedRetyped", "Name\nQuiz", {{Edit::Keys, 2, 7, "x"}},
                         "Naxiz"},
-        HeadingEditCase{"PastedLinesAreTyped", "Name\nQuiz", {{Edit::Paste, 9, 9, "a\nb\n"}},
-                        "Name\nQuiza\r\nb\r\n"},
-        HeadingEditCase{"PastedIntoALineAfterALineFeed", "Name\nQuiz", {{Edit::Paste, 7, 7, "a\nb"}},
-                        "Name\nQua\r\nbiz"},
+        HeadingEditCase{"PastedLinesAreTyped", "Name\nQuiz\nX\nY",
+                        {{Edit::Paste, 9, 13, "a\nb\n"}}, "Name\nQuiza\r\nb\r\n"},
+        HeadingEditCase{"PastedIntoALineAfterALineFeed", "Name\nQuiz\nX",
+                        {{Edit::Paste, 7, 11, "a\nbiz"}}, "Name\nQua\r\nbiz"},
         HeadingEditCase{"UndoBringsTheLineFeedBack", "Name\nQuiz",
                         {{Edit::DeleteKey, 4, 4, {}}, {Edit::Undo, 4, 4, {}}}, "Name\nQuiz"},
-        HeadingEditCase{"UndoTakesATypedBreakAway", "Name\nQuiz",
-                        {{Edit::Keys, 7, 7, "\n"}, {Edit::Undo, 8, 8, {}}}, "Name\nQuiz"},
+        HeadingEditCase{"UndoTakesATypedBreakAway", "Name\nQuiz\nX",
+                        {{Edit::Keys, 7, 11, "\n"}, {Edit::Undo, 8, 8, {}}}, "Name\nQuiz\nX"},
         // All three kinds of line end in one heading.
-        HeadingEditCase{"LineFeedTypedBreakAndWrap", "Quiz 1\nName:",
-                        {{Edit::Keys, 12, 12, "\n" + run(70, 'm')}},
+        HeadingEditCase{"LineFeedTypedBreakAndWrap", "Quiz 1\nName:\nDate:\n1\n2",
+                        {{Edit::Paste, 12, 22, "\n" + run(70, 'm')}},
                         "Quiz 1\nName:\r\n" + bytes(60, 'm') + "\r\r\n" + bytes(10, 'm')}),
     byName);
 
