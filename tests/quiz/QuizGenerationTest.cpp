@@ -209,46 +209,6 @@ TEST(QuizGeneration, LongListsAreDrawnOverTheirWholeLength)
     EXPECT_EQ(quiz_generation::drawPosition(two, 40000), 17858u);
 }
 
-struct WideDrawCase {
-    const char* label;
-    std::uint32_t seed;
-    std::uint32_t entries;
-};
-
-void PrintTo(const WideDrawCase& c, std::ostream* os)
-{
-    *os << c.label;
-}
-
-class WideDraw : public ::testing::TestWithParam<WideDrawCase> {};
-
-// A seed must give the same quiz whatever compiled the program: the first of the two values
-// is the high part.
-TEST_P(WideDraw, TakesTheFirstValueAsTheHighPart)
-{
-    const WideDrawCase& c = GetParam();
-    Random drawn;
-    drawn.seed(c.seed);
-    Random twin;
-    twin.seed(c.seed);
-    const std::uint64_t first = twin.next();
-    const std::uint64_t second = twin.next();
-    const std::uint64_t expected = (first * 32768 + second) % c.entries;
-    // The row tells the two orders apart.
-    ASSERT_NE(expected, (second * 32768 + first) % c.entries);
-
-    EXPECT_EQ(quiz_generation::drawPosition(drawn, c.entries), expected);
-    EXPECT_EQ(drawn.currentState(), twin.currentState());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LongLists, WideDraw,
-    ::testing::Values(WideDrawCase{"just_over_one_value", 1, 32769},
-                      WideDrawCase{"hundred_thousand", 7, 100000},
-                      WideDrawCase{"a_million", 2024, 1000000},
-                      WideDrawCase{"largest_count", 12345, 4294967295u}),
-    [](const ::testing::TestParamInfo<WideDrawCase>& info) { return std::string(info.param.label); });
-
 TEST(QuizGeneration, AQuizFromThirtyThousandIonsEachFinishes)
 {
     WorkingLists working = lists(30000, 30000);
