@@ -13,9 +13,12 @@ ReadResult parse(const QByteArray& bytes)
     ions.reserve(found.complete);
     const char* record = found.first;
     for (std::uint32_t i = 0; i < found.complete; ++i, record += recordSize) {
-        ions.emplace_back(record_file::readText(record, nameFieldSize),
-                          record_file::readText(record + nameFieldSize, symbolFieldSize),
-                          qFromLittleEndian<qint32>(record + nameFieldSize + symbolFieldSize));
+        // Read straight to the entry's limits: a text ends at its first zero byte or at 19
+        // (name) and 14 (symbol) characters, as TIon would cut it, with no second pass.
+        TIon& ion = ions.emplace_back();
+        ion.name = record_file::readText(record, TIon::maxNameLength);
+        ion.symbol = record_file::readText(record + nameFieldSize, TIon::maxSymbolLength);
+        ion.charge = qFromLittleEndian<qint32>(record + nameFieldSize + symbolFieldSize);
     }
     ReadResult result;
     result.opened = true;

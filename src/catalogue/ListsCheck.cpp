@@ -27,7 +27,11 @@ std::string lowered(std::string text)
 
 std::string quoted(const std::string& latin1)
 {
-    return "\"" + utf8Text(latin1) + "\"";
+    // Appended piece by piece: g++ 12 at -O3 warns of a false overlap in "\"" + text.
+    std::string result(1, '"');
+    result += utf8Text(latin1);
+    result += '"';
+    return result;
 }
 
 // Names say "Aluminum" or "Aluminium", "Sulfide" or "Sulphide": the first five letters of the

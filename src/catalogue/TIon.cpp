@@ -1,20 +1,22 @@
 #include "catalogue/TIon.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
-std::string fieldText(const std::string& text, std::size_t maxLength)
+void cutField(std::string& text, std::size_t maxLength)
 {
-    std::string result = text.substr(0, text.find('\0'));
-    if (result.size() > maxLength)
-        result.resize(maxLength);
-    return result;
+    text.resize(std::min({text.find('\0'), maxLength, text.size()}));
 }
 
 } // namespace
 
-TIon::TIon(const std::string& name_, const std::string& symbol_, std::int32_t charge_)
-    : name(fieldText(name_, maxNameLength))
-    , symbol(fieldText(symbol_, maxSymbolLength))
+TIon::TIon(std::string name_, std::string symbol_, std::int32_t charge_)
+    : name(std::move(name_))
+    , symbol(std::move(symbol_))
     , charge(charge_)
 {
+    cutField(name, maxNameLength);
+    cutField(symbol, maxSymbolLength);
 }

@@ -10,8 +10,9 @@ struct TIon {
     static constexpr std::size_t maxSymbolLength = 14;
 
     TIon() = default;
-    // The texts are taken up to their first zero byte and cut to the field sizes.
-    TIon(const std::string& name, const std::string& symbol, std::int32_t charge);
+    // The texts are taken up to their first zero byte and cut to the field sizes. Taken by
+    // value and cut in place, so a list read from a file makes each text once.
+    TIon(std::string name, std::string symbol, std::int32_t charge);
 
     std::string name;
     std::string symbol;
