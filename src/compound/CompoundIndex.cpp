@@ -3,6 +3,7 @@
 #include "compound/CompoundRules.h"
 
 #include <algorithm>
+#include <utility>
 #include <set>
 
 namespace {
@@ -41,12 +42,28 @@ std::set<std::int32_t> charges(const IonList& list)
     return found;
 }
 
+// The first `limit` pairs of cations x anions in list order: the first `limit` pairs of all
+// the products together are among them.
 void addProduct(const CompoundIndex::Places& cations, const CompoundIndex::Places& anions,
-                std::vector<IonPair>& pairs)
+                std::size_t limit, std::vector<IonPair>& pairs)
 {
+    std::size_t added = 0;
     for (std::uint32_t c : cations)
-        for (std::uint32_t a : anions)
+        for (std::uint32_t a : anions) {
+            if (added++ == limit)
+                return;
             pairs.push_back({c, a});
+        }
+}
+
+// In list order, each pair once, at most `limit`.
+std::vector<IonPair> firstPairs(std::vector<IonPair> pairs, std::size_t limit)
+{
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    if (pairs.size() > limit)
+        pairs.resize(limit);
+    return pairs;
 }
 
 } // namespace
@@ -76,7 +93,7 @@ CompoundIndex::CompoundIndex(const IonCatalogue& lists)
     }
 }
 
-std::vector<IonPair> CompoundIndex::pairsNamed(const std::string& name) const
+std::vector<IonPair> CompoundIndex::pairsNamed(const std::string& name, std::size_t limit) const
 {
     std::vector<IonPair> pairs;
     for (std::size_t blank = name.find(' '); blank != std::string::npos;
@@ -84,14 +101,13 @@ std::vector<IonPair> CompoundIndex::pairsNamed(const std::string& name) const
         const auto cations = cationsByName.find(name.substr(0, blank));
         const auto anions = anionsByName.find(name.substr(blank + 1));
         if (cations != cationsByName.end() && anions != anionsByName.end())
-            addProduct(cations->second, anions->second, pairs);
+            addProduct(cations->second, anions->second, limit, pairs);
     }
     // In list order, whichever blank joined them.
-    std::sort(pairs.begin(), pairs.end());
-    return pairs;
+    return firstPairs(std::move(pairs), limit);
 }
 
-std::vector<IonPair> CompoundIndex::pairsWithFormula(const std::string& formula) const
+std::vector<IonPair> CompoundIndex::pairsWithFormula(const std::string& formula, std::size_t limit) const
 {
     std::vector<IonPair> pairs;
     // A half may be empty: a symbol read from a damaged file can be.
@@ -106,8 +122,7 @@ std::vector<IonPair> CompoundIndex::pairsWithFormula(const std::string& formula)
             for (const Half& anion : anions->second)
                 if (cation.cationCharge == anion.cationCharge &&
                     cation.anionCharge == anion.anionCharge)
-                    addProduct(cationKinds[cation.kind], anionKinds[anion.kind], pairs);
+                    addProduct(cationKinds[cation.kind], anionKinds[anion.kind], limit, pairs);
     }
-    std::sort(pairs.begin(), pairs.end());
-    return pairs;
+    return firstPairs(std::move(pairs), limit);
 }

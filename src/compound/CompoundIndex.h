@@ -3,6 +3,7 @@
 #include "catalogue/IonCatalogue.h"
 
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -24,9 +25,10 @@ class CompoundIndex {
 public:
     explicit CompoundIndex(const IonCatalogue& lists);
 
-    // Every pair whose compound name (or formula) is the text, in list order.
-    std::vector<IonPair> pairsNamed(const std::string& name) const;
-    std::vector<IonPair> pairsWithFormula(const std::string& formula) const;
+    // The pairs whose compound name (or formula) is the text, in list order, at most limit:
+    // lists that repeat a name or a symbol and charge make a text from a product of entries.
+    std::vector<IonPair> pairsNamed(const std::string& name, std::size_t limit = SIZE_MAX) const;
+    std::vector<IonPair> pairsWithFormula(const std::string& formula, std::size_t limit = SIZE_MAX) const;
 
     const IonCatalogue& lists;
 

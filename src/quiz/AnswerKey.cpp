@@ -11,7 +11,10 @@
 namespace answer_key {
 namespace {
 
-using Answers = std::vector<std::string>;
+// Lists that repeat a name, or a symbol with its charge, make one text from every pair of the
+// repeats: a key line names the first pairs and says that others make it too.
+constexpr std::size_t mostPairs = 50;
+constexpr const char* othersAnswer = "others";
 
 bool isTitle(const TSentence& sentence, const char* title)
 {
@@ -55,30 +58,34 @@ void forEachExercise(const SentenceList& quiz, Visit answer)
     }
 }
 
-std::string joined(const Answers& answers)
-{
-    std::string text;
-    for (const std::string& answer : answers)
-        text += (text.empty() ? "" : " or ") + answer;
-    return text;
-}
-
 // The answers to each text, from the pairs that make it as the index finds them: for a name
-// the formulas of the pairs named so, for a formula their names, in list order.
-std::map<std::string, Answers> answersTo(const std::set<std::string>& texts,
-                                         const CompoundIndex& index, bool byName)
+// the formulas of the pairs named so, for a formula their names, in list order, joined by
+// " or "; none where no pair makes it. An answer may be empty: a damaged file's entry.
+std::map<std::string, std::string> answersTo(const std::set<std::string>& texts,
+                                             const CompoundIndex& index, bool byName)
 {
-    std::map<std::string, Answers> found;
+    std::map<std::string, std::string> found;
     for (const std::string& text : texts) {
-        Answers& answers = found[text];
+        std::vector<IonPair> pairs = byName ? index.pairsNamed(text, mostPairs + 1)
+                                            : index.pairsWithFormula(text, mostPairs + 1);
+        if (pairs.empty())
+            continue;
+        std::string& joined = found[text];
         std::unordered_set<std::string> given;
-        for (const IonPair& pair : byName ? index.pairsNamed(text) : index.pairsWithFormula(text)) {
+        const bool more = pairs.size() > mostPairs;
+        pairs.resize(std::min(pairs.size(), mostPairs));
+        const auto add = [&joined](const std::string& answer) {
+            joined += (joined.empty() ? "" : " or ") + answer;
+        };
+        for (const IonPair& pair : pairs) {
             const TIon& cation = index.lists.cations.at(pair.cation);
             const TIon& anion = index.lists.anions.at(pair.anion);
             std::string answer = byName ? compoundFormula(cation, anion) : compoundName(cation, anion);
             if (given.insert(answer).second)
-                answers.push_back(std::move(answer));
+                add(answer);
         }
+        if (more)
+            add(othersAnswer);
     }
     return found;
 }
@@ -109,19 +116,19 @@ Key fromCatalogue(const SentenceList& quiz, const IonCatalogue& catalogue)
         (formula ? names : formulas).insert(text);
     });
     const CompoundIndex index(catalogue);
-    const std::map<std::string, Answers> byName = answersTo(names, index, true);
-    const std::map<std::string, Answers> byFormula = answersTo(formulas, index, false);
+    const std::map<std::string, std::string> byName = answersTo(names, index, true);
+    const std::map<std::string, std::string> byFormula = answersTo(formulas, index, false);
 
     Key key{headingOf(quiz), {}, 0};
     forEachExercise(quiz, [&](const std::string& text, bool formula) {
         const int number = static_cast<int>(key.answers.size()) + 1;
         const auto& found = formula ? byName : byFormula;
         const auto answers = found.find(text);
-        if (answers == found.end() || answers->second.empty()) {
+        if (answers == found.end()) {
             key.answers.push_back({number, unknown, false});
             ++key.unanswered;
         } else {
-            key.answers.push_back({number, joined(answers->second), formula});
+            key.answers.push_back({number, answers->second, formula});
         }
     });
     return key;

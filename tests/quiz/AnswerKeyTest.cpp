@@ -267,3 +267,25 @@ TEST(FileQuizKey, AnswersAsMakingEveryPairAnswers)
 }
 
 } // namespace
+
+namespace {
+
+// A thousand entries of one symbol and charge on each side make FeO a million ways: the key
+// names the first fifty pairs in list order and says that others make it too.
+TEST(FileQuizKey, NamesTheFirstPairsOfARepeatedSymbol)
+{
+    IonCatalogue catalogue;
+    for (int i = 0; i < 1000; ++i) {
+        catalogue.cations.append(TIon("Iron" + std::to_string(i), "Fe", 2));
+        catalogue.anions.append(TIon("oxide" + std::to_string(i), "O", 2));
+    }
+    const Key key = answer_key::fromCatalogue(quizOf({}, {"Iron7 oxide9"}, {"FeO"}), catalogue);
+    ASSERT_EQ(key.answers.size(), 2u);
+    EXPECT_EQ(key.answers[0], (Answer{1, "FeO", true}));
+    std::string expected;
+    for (int a = 0; a < 50; ++a)
+        expected += "Iron0 oxide" + std::to_string(a) + " or ";
+    EXPECT_EQ(key.answers[1], (Answer{2, expected + "others", false}));
+}
+
+} // namespace
