@@ -22,13 +22,7 @@ void QPainterSurface::drawText(int x, int y, const std::string& text)
 
 int QPainterSurface::textWidth(const std::string& text)
 {
-    if (text.size() != 1)
-        return metrics.horizontalAdvance(fromLatin1Bytes(text));
-    int& width = characterWidths[static_cast<unsigned char>(text[0])];
-    // A width of 0 is measured again each time, which is no harm.
-    if (width == 0)
-        width = metrics.horizontalAdvance(fromLatin1Bytes(text));
-    return width;
+    return widths.of(text);
 }
 
 int QPainterSurface::textHeight()

@@ -2,9 +2,9 @@
 
 #include "platform/TextSurface.h"
 
-#include <QFontMetrics>
+#include "gui/TextWidths.h"
 
-#include <array>
+#include <QFontMetrics>
 
 class QPainter;
 
@@ -23,7 +23,5 @@ public:
 private:
     QPainter& painter;
     QFontMetrics metrics;
-    // Formulas are measured a character at a time, thousands of times a page; shaping each
-    // again took a quarter of a long printout's time. 0: not measured yet.
-    std::array<int, 256> characterWidths{};
+    TextWidths widths{metrics};
 };

@@ -11,12 +11,7 @@ void DrawnText::drawText(int x, int y, const std::string& text)
 
 int DrawnText::textWidth(const std::string& text)
 {
-    if (text.size() != 1)
-        return metrics.horizontalAdvance(fromLatin1Bytes(text));
-    int& width = characterWidths[static_cast<unsigned char>(text[0])];
-    if (width == 0)
-        width = metrics.horizontalAdvance(fromLatin1Bytes(text));
-    return width;
+    return widths.of(text);
 }
 
 std::vector<DrawnText::Line> DrawnText::lines() const

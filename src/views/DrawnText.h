@@ -1,12 +1,12 @@
 #pragma once
 
+#include "gui/TextWidths.h"
 #include "platform/TextSurface.h"
 
 #include <QFontMetrics>
 #include <QRect>
 #include <QString>
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -45,8 +45,7 @@ public:
 
 private:
     QFontMetrics metrics;
-    // Formulas are drawn and measured a character at a time. 0: not measured yet.
-    std::array<int, 256> characterWidths{};
+    TextWidths widths{metrics};
     Rgb current = colours::black;
     std::vector<Piece> drawn;
 };
