@@ -33,6 +33,8 @@ void PracticeSession::start(IonRange newRange, std::uint32_t seed)
     expected = name;
     typed.clear();
     noAnswer = true;
+    prevFindings.clear();
+    reviewLog.clear();
 }
 
 void PracticeSession::end()
@@ -76,6 +78,14 @@ void PracticeSession::markAndAdvance()
     lastResult = typed == expected ? 0 : 1;
     if (lastResult == 0)
         ++correct;
+    prevFindings.clear();
+    if (lastResult != 0) {
+        // Worked out once, while the marked compound's ions are still the current ones.
+        prevFindings = answer_diagnosis::diagnose(
+            {lists.cations.at(cation), lists.anions.at(anion), asksName}, typed,
+            {lists.cations, lists.anions});
+        reviewLog.add({tried + 1, asksName, asksName ? formula : name, typed, expected, prevFindings});
+    }
     prevExpected = expected;
     prevTyped = typed;
     prevName = name;
@@ -92,6 +102,7 @@ void PracticeSession::restartAfterPrint()
 {
     correct = 0;
     tried = 0;
+    reviewLog.clear();
     newCompound();
     asksName = !asksName;
     expected = asksName ? name : formula;

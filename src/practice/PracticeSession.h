@@ -1,6 +1,8 @@
 #pragma once
 
+#include "compound/AnswerDiagnosis.h"
 #include "compound/IonRange.h"
+#include "practice/ReviewLog.h"
 #include "platform/TextSurface.h"
 
 #include <cstdint>
@@ -56,6 +58,10 @@ public:
     const std::string& previousTyped() const { return prevTyped; }
     const std::string& previousName() const { return prevName; }
     const std::string& previousFormula() const { return prevFormula; }
+    // Why the last marked answer was wrong; empty after a correct one or one nothing explains.
+    const std::vector<answer_diagnosis::Finding>& previousFindings() const { return prevFindings; }
+    // The answers marked wrong since the counts last started from 0.
+    const ReviewLog& review() const { return reviewLog; }
 
 private:
     Random& random;
@@ -71,6 +77,8 @@ private:
     std::string prevTyped;
     std::string prevName;
     std::string prevFormula;
+    std::vector<answer_diagnosis::Finding> prevFindings;
+    ReviewLog reviewLog;
     bool noAnswer = true;
     bool asksName = true;
     std::int32_t lastResult = 2;
