@@ -1,6 +1,12 @@
 #include "compound/AnswerDiagnosis.h"
 
+#include "catalogue/Elements.h"
+#include "compound/CompoundRules.h"
+
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <numeric>
 
 namespace answer_diagnosis {
 
@@ -30,6 +36,562 @@ constexpr std::array<KindText, kindCount> kindTexts{{
     {"formula-for-name", "A formula where a name was asked"},
 }};
 
+char lowerCase(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string lowerCase(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return lowerCase(c); });
+    return lower;
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lowerCase(x) == lowerCase(y);
+           });
+}
+
+std::string withoutBlanks(std::string_view text)
+{
+    std::string kept;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept), [](char c) { return c != ' '; });
+    return kept;
+}
+
+std::string charge(std::int32_t value, char sign)
+{
+    return std::to_string(value) + sign;
+}
+
+// The compound asked about, with the texts every explanation quotes.
+struct Compound {
+    Compound(const TIon& cation, const TIon& anion, const Lists& lists)
+        : cation(cation)
+        , anion(anion)
+        , lists(lists)
+        , name(compoundName(cation, anion))
+        , formula(compoundFormula(cation, anion))
+    {
+    }
+
+    const TIon& cation;
+    const TIon& anion;
+    const Lists& lists;
+    const std::string name;
+    const std::string formula;
+};
+
+Finding finding(Kind kind, std::string sentence)
+{
+    return {kind, std::move(sentence)};
+}
+
+// ---- Formulas ----
+
+// How many of each ion the formula rule writes, and which it brackets.
+struct Shape {
+    std::int32_t cationCount = 1;
+    std::int32_t anionCount = 1;
+    bool cationBracketed = false;
+    bool anionBracketed = false;
+};
+
+Shape expectedShape(const TIon& cation, const TIon& anion)
+{
+    const std::int32_t c = cation.charge;
+    const std::int32_t a = anion.charge;
+    Shape shape;
+    const bool reduced = a == 2 && c == 4;
+    shape.cationCount = !reduced && a != 1 && a != c ? a : 1;
+    shape.anionCount = reduced ? 2 : (c != 1 && c != a ? c : 1);
+    shape.cationBracketed = isPolyatomicSymbol(cation.symbol) && a >= 2 && a != c;
+    shape.anionBracketed = isPolyatomicSymbol(anion.symbol) && c >= 2 && c != a;
+    return shape;
+}
+
+// One ion as the answer wrote it: its symbol, a bracket round it, the subscript after it.
+struct Group {
+    std::string symbol;
+    bool bracketed = false;
+    std::int32_t count = 1;
+};
+
+// The ways a piece of an answer can be read as one ion: "NO32" is NO32, or NO3 twice; "(SO4)3"
+// is SO4 three times. A subscript is one digit, as only 2 to 9 can be typed.
+std::vector<Group> groupReadings(std::string_view part)
+{
+    std::vector<Group> readings;
+    if (part.empty())
+        return readings;
+    if (part.front() == '(') {
+        const std::size_t close = part.find(')');
+        if (close == std::string_view::npos || close < 2)
+            return readings;
+        const std::string_view after = part.substr(close + 1);
+        Group group{std::string(part.substr(1, close - 1)), true, 1};
+        if (after.size() == 1 && isSubscriptDigit(after.front()))
+            group.count = after.front() - '0';
+        else if (!after.empty())
+            return readings;
+        readings.push_back(group);
+        return readings;
+    }
+    if (part.find_first_of("()") != std::string_view::npos)
+        return readings;
+    readings.push_back({std::string(part), false, 1});
+    if (part.size() >= 2 && isSubscriptDigit(part.back()))
+        readings.push_back({std::string(part.substr(0, part.size() - 1)), false, part.back() - '0'});
+    return readings;
+}
+
+// What an answer's group stands for: the asked ion, written exactly or in other capitals, or
+// other ions of the same side of the lists.
+struct Identity {
+    bool own = false;
+    bool capitals = false;
+    std::vector<const TIon*> others;
+};
+
+Identity identify(const std::string& symbol, const TIon& asked, const IonList& side)
+{
+    Identity identity;
+    if (symbol == asked.symbol) {
+        identity.own = true;
+    } else if (equalIgnoringCase(symbol, asked.symbol)) {
+        identity.own = true;
+        identity.capitals = true;
+    } else if (symbol.size() <= TIon::maxSymbolLength) {
+        for (const TIon& ion : side)
+            if (ion.symbol == symbol)
+                identity.others.push_back(&ion);
+    }
+    return identity;
+}
+
+// "nitrite", or "Copper(I) or Copper(II)" for a symbol that two entries share.
+std::string namesOf(const std::vector<const TIon*>& ions)
+{
+    std::vector<std::string> names;
+    for (const TIon* ion : ions)
+        if (std::find(names.begin(), names.end(), ion->name) == names.end())
+            names.push_back(ion->name);
+    std::string joined;
+    for (const std::string& name : names)
+        joined += (joined.empty() ? "" : " or ") + name;
+    return joined;
+}
+
+// "CO is carbon and oxygen; cobalt is Co" when the miscapitalised text spells other elements.
+std::string capitalsSentence(const std::string& written, const TIon& ion, const std::string& fix)
+{
+    const elements::Reading reading = elements::read(written);
+    const elements::Element* element = elements::find(ion.symbol);
+    if (reading.valid && !reading.parts.empty() && reading.parts.size() <= 3) {
+        std::string spelt;
+        for (std::size_t k = 0; k < reading.parts.size(); ++k)
+            spelt += (k == 0 ? "" : k + 1 == reading.parts.size() ? " and " : ", ")
+                     + std::string(reading.parts[k]->name);
+        const std::string own = element ? std::string(element->name) : ion.name;
+        return written + " is " + spelt + "; " + own + " is " + ion.symbol + ": " + fix + ".";
+    }
+    return "Write " + ion.symbol + " with its capitals as the list does: " + fix + ".";
+}
+
+// A reading of the whole answer: two groups, which of them is the cation, and what each is.
+struct FormulaReading {
+    Group cationGroup;
+    Group anionGroup;
+    Identity cationIs;
+    Identity anionIs;
+    bool anionFirst = false;
+};
+
+std::vector<Finding> explainReading(const Compound& compound, const std::string& typed,
+                                    const FormulaReading& reading)
+{
+    const TIon& cation = compound.cation;
+    const TIon& anion = compound.anion;
+    const std::string& fix = compound.formula;
+    std::vector<Finding> findings;
+
+    const auto wrongIon = [&](const Identity& is, const TIon& asked) {
+        if (!is.others.empty())
+            findings.push_back(finding(Kind::WrongIon, is.others.front()->symbol + " is "
+                                                           + namesOf(is.others) + "; " + asked.name
+                                                           + " is " + asked.symbol + ": " + fix + "."));
+    };
+    wrongIon(reading.cationIs, cation);
+    wrongIon(reading.anionIs, anion);
+    if (reading.anionFirst)
+        findings.push_back(finding(Kind::Order, "Write the cation " + cation.symbol
+                                                    + " first, then the anion: " + fix + "."));
+    if (reading.cationIs.capitals)
+        findings.push_back(finding(Kind::Capitals,
+                                   capitalsSentence(reading.cationGroup.symbol, cation, fix)));
+    if (reading.anionIs.capitals)
+        findings.push_back(finding(Kind::Capitals,
+                                   capitalsSentence(reading.anionGroup.symbol, anion, fix)));
+
+    // Counts and brackets say something only of the asked ions, or of others with their
+    // charges, which a wrong ion of another charge would not.
+    const auto sameCharge = [](const Identity& is, const TIon& asked) {
+        return std::all_of(is.others.begin(), is.others.end(),
+                           [&](const TIon* other) { return other->charge == asked.charge; });
+    };
+    if (!sameCharge(reading.cationIs, cation) || !sameCharge(reading.anionIs, anion))
+        return findings;
+
+    const Shape shape = expectedShape(cation, anion);
+    const std::int64_t nc = reading.cationGroup.count;
+    const std::int64_t na = reading.anionGroup.count;
+    const bool countsRight = nc == shape.cationCount && na == shape.anionCount;
+    if (!countsRight) {
+        if (nc == shape.anionCount && na == shape.cationCount) {
+            findings.push_back(finding(Kind::SubscriptsSwapped,
+                                       "In " + typed + " the subscripts are swapped: each ion's "
+                                           "count is the other ion's charge, " + fix + "."));
+        } else if (nc * cation.charge == na * anion.charge) {
+            const std::int64_t factor = nc / shape.cationCount;
+            if (nc % shape.cationCount == 0 && na % shape.anionCount == 0
+                && na / shape.anionCount == factor && factor >= 2)
+                findings.push_back(finding(Kind::RatioNotReduced,
+                                           typed + " balances but can be reduced: divide both "
+                                                   "counts by " + std::to_string(factor) + ", " + fix + "."));
+        } else {
+            findings.push_back(finding(Kind::ChargesNotBalanced,
+                                       typed + " does not balance: " + cation.symbol + " is "
+                                           + charge(cation.charge, '+') + " and " + anion.symbol
+                                           + " is " + charge(anion.charge, '-') + ", so write "
+                                           + fix + "."));
+        }
+    }
+
+    const auto brackets = [&](const Group& group, const Identity& is, const TIon& asked,
+                              bool expectedBracket) {
+        const std::string& symbol = is.own ? asked.symbol : is.others.front()->symbol;
+        if (!group.bracketed && isPolyatomicSymbol(symbol) && (group.count >= 2 || expectedBracket)) {
+            const bool subscriptFollows =
+                (&asked == &cation ? shape.cationCount : shape.anionCount) >= 2;
+            findings.push_back(finding(Kind::BracketsMissing,
+                                       "Put " + symbol + " in brackets"
+                                           + (subscriptFollows ? " before its subscript" : "")
+                                           + ": " + fix + "."));
+        } else if (group.bracketed && group.count == 1 && !expectedBracket) {
+            findings.push_back(finding(Kind::BracketsNotNeeded,
+                                       "Brackets go round " + symbol
+                                           + " only when a subscript follows: " + fix + "."));
+        }
+    };
+    brackets(reading.cationGroup, reading.cationIs, cation, shape.cationBracketed);
+    brackets(reading.anionGroup, reading.anionIs, anion, shape.anionBracketed);
+    return findings;
+}
+
+// Every way of reading the answer as two ions of the lists, cation first or anion first.
+std::vector<FormulaReading> formulaReadings(const Compound& compound, const std::string& typed)
+{
+    std::vector<FormulaReading> readings;
+    for (std::size_t split = 1; split < typed.size(); ++split) {
+        const std::vector<Group> firsts = groupReadings(std::string_view(typed).substr(0, split));
+        if (firsts.empty())
+            continue;
+        const std::vector<Group> seconds = groupReadings(std::string_view(typed).substr(split));
+        for (const Group& first : firsts) {
+            for (const Group& second : seconds) {
+                for (const bool anionFirst : {false, true}) {
+                    FormulaReading reading;
+                    reading.anionFirst = anionFirst;
+                    reading.cationGroup = anionFirst ? second : first;
+                    reading.anionGroup = anionFirst ? first : second;
+                    reading.cationIs = identify(reading.cationGroup.symbol, compound.cation,
+                                                compound.lists.cations);
+                    if (!reading.cationIs.own && reading.cationIs.others.empty())
+                        continue;
+                    reading.anionIs = identify(reading.anionGroup.symbol, compound.anion,
+                                               compound.lists.anions);
+                    if (!reading.anionIs.own && reading.anionIs.others.empty())
+                        continue;
+                    readings.push_back(std::move(reading));
+                }
+            }
+        }
+    }
+    return readings;
+}
+
+// Another compound of the lists written exactly: "FeCl2 is Iron(II) chloride".
+std::optional<std::string> otherCompoundNamed(const Compound& compound, const std::string& typed)
+{
+    for (const TIon& cation : compound.lists.cations) {
+        if (typed.find(cation.symbol) > 1)
+            continue;
+        for (const TIon& anion : compound.lists.anions) {
+            if (typed.find(anion.symbol) == std::string::npos)
+                continue;
+            if (compoundFormula(cation, anion) == typed) {
+                const std::string name = compoundName(cation, anion);
+                if (name != compound.name)
+                    return name;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// Of several readings, the one that needs the fewest explanations; none when two such
+// readings explain differently, or when one reading of the answer has nothing to explain.
+std::vector<Finding> plainestExplanation(const std::vector<std::vector<Finding>>& candidates)
+{
+    const std::vector<Finding>* best = nullptr;
+    bool tied = false;
+    for (const std::vector<Finding>& findings : candidates) {
+        if (findings.empty())
+            return {};
+        if (!best || findings.size() < best->size()) {
+            best = &findings;
+            tied = false;
+        } else if (findings.size() == best->size() && findings != *best) {
+            tied = true;
+        }
+    }
+    if (!best || tied)
+        return {};
+    return *best;
+}
+
+// A name typed where a formula was asked: a word of the compound's name, or its whole
+// cation's name and on, in any capitals. A blank alone says nothing: "Ca Cl2" is a formula.
+bool looksLikeAName(const Compound& compound, const std::string& typed)
+{
+    const std::string name = lowerCase(compound.name);
+    const std::string written = lowerCase(typed);
+    std::size_t start = 0;
+    while (start < written.size()) {
+        const std::size_t end = std::min(written.find(' ', start), written.size());
+        const std::string word = written.substr(start, end - start);
+        if (word.size() >= 3 && (" " + name + " ").find(" " + word + " ") != std::string::npos)
+            return true;
+        start = end + 1;
+    }
+    const std::string tight = withoutBlanks(written);
+    return tight.size() >= withoutBlanks(compound.cation.name).size()
+           && withoutBlanks(name).compare(0, tight.size(), tight) == 0;
+}
+
+std::vector<Finding> diagnoseFormula(const Compound& compound, const std::string& typed)
+{
+    const std::string& fix = compound.formula;
+    if (equalIgnoringCase(typed, fix)) {
+        // The first ion whose symbol is written in other capitals says why.
+        const Shape shape = expectedShape(compound.cation, compound.anion);
+        const std::size_t cationAt = shape.cationBracketed ? 1 : 0;
+        const std::string cationWritten = typed.substr(cationAt, compound.cation.symbol.size());
+        if (cationWritten != compound.cation.symbol)
+            return {finding(Kind::Capitals, capitalsSentence(cationWritten, compound.cation, fix))};
+        const std::size_t anionAt = formulaCationPart(compound.cation, compound.anion.charge).size()
+                                    + (shape.anionBracketed ? 1 : 0);
+        return {finding(Kind::Capitals,
+                        capitalsSentence(typed.substr(anionAt, compound.anion.symbol.size()),
+                                         compound.anion, fix))};
+    }
+    if (looksLikeAName(compound, typed))
+        return {finding(Kind::NameForFormula,
+                        typed + " is a name; write the formula: " + fix + ".")};
+    if (const std::optional<std::string> other = otherCompoundNamed(compound, typed))
+        return {finding(Kind::WrongIon,
+                        typed + " is " + *other + "; " + compound.name + " is " + fix + ".")};
+    std::vector<std::vector<Finding>> explanations;
+    for (const FormulaReading& reading : formulaReadings(compound, typed))
+        explanations.push_back(explainReading(compound, typed, reading));
+    return plainestExplanation(explanations);
+}
+
+// ---- Names ----
+
+// "Iron(III)" is "Iron" with the numeral III; a name without a bracketed roman numeral at its
+// end has none.
+struct NamedIon {
+    std::string base;
+    std::string beforeNumeral; // the blanks the list writes between the two
+    std::string numeral;
+};
+
+NamedIon splitNumeral(const std::string& name)
+{
+    NamedIon named{name, {}, {}};
+    const std::size_t open = name.rfind('(');
+    if (open == std::string::npos || name.back() != ')' || open + 2 >= name.size())
+        return named;
+    const std::string numeral = name.substr(open + 1, name.size() - open - 2);
+    if (numeral.find_first_not_of("IVX") != std::string::npos)
+        return named;
+    std::size_t baseEnd = open;
+    while (baseEnd > 0 && name[baseEnd - 1] == ' ')
+        --baseEnd;
+    if (baseEnd == 0)
+        return named;
+    return {name.substr(0, baseEnd), name.substr(baseEnd, open - baseEnd), numeral};
+}
+
+constexpr std::array<std::string_view, 9> romanNumerals{"",   "I",  "II",  "III", "IV",
+                                                        "V", "VI", "VII", "VIII"};
+
+// One way of writing one half of the name, with what it would say about the answer.
+struct Spelling {
+    std::string text;
+    std::optional<Finding> finding;
+};
+
+bool chargesOfSymbol(const IonList& side, const std::string& symbol, std::int32_t besides)
+{
+    return std::any_of(side.begin(), side.end(), [&](const TIon& ion) {
+        return ion.symbol == symbol && ion.charge != besides;
+    });
+}
+
+std::vector<Spelling> cationSpellings(const Compound& compound)
+{
+    const TIon& cation = compound.cation;
+    const std::string& fix = compound.name;
+    std::vector<Spelling> spellings{{cation.name, std::nullopt}};
+    const NamedIon named = splitNumeral(cation.name);
+    const bool severalCharges = chargesOfSymbol(compound.lists.cations, cation.symbol, cation.charge);
+    if (!named.numeral.empty()) {
+        spellings.push_back(
+            {named.base,
+             finding(Kind::NumeralMissing,
+                     severalCharges
+                         ? cation.symbol + " forms ions of more than one charge, so its name "
+                                           "needs the numeral: " + fix + "."
+                         : "The list names this ion " + cation.name + ", with its numeral: "
+                               + fix + ".")});
+        for (std::size_t k = 1; k < romanNumerals.size(); ++k) {
+            if (romanNumerals[k] == named.numeral)
+                continue;
+            spellings.push_back({named.base + named.beforeNumeral + "(" + std::string(romanNumerals[k]) + ")",
+                                 finding(Kind::NumeralWrong,
+                                         cation.symbol + " in " + compound.formula + " is "
+                                             + charge(cation.charge, '+')
+                                             + ", so its numeral is " + named.numeral + ": " + fix
+                                             + ".")});
+        }
+    } else {
+        for (std::size_t k = 1; k < romanNumerals.size(); ++k)
+            spellings.push_back(
+                {cation.name + "(" + std::string(romanNumerals[k]) + ")",
+                 finding(Kind::NumeralNotNeeded,
+                         severalCharges
+                             ? "The list names this ion " + cation.name + ", with no numeral: " + fix + "."
+                             : cation.symbol + " forms only the " + charge(cation.charge, '+')
+                                   + " ion, so " + cation.name + " needs no numeral: " + fix + ".")});
+    }
+    return spellings;
+}
+
+// "sulfate" without its ending is "sulf": names that differ only there are one family.
+std::optional<std::string> stemOf(const std::string& name)
+{
+    for (std::string_view ending : {"ide", "ite", "ate"}) {
+        if (name.size() > ending.size() + 1
+            && lowerCase(name.substr(name.size() - ending.size())) == ending)
+            return lowerCase(name.substr(0, name.size() - ending.size()));
+    }
+    return std::nullopt;
+}
+
+std::vector<Spelling> anionSpellings(const Compound& compound)
+{
+    const TIon& anion = compound.anion;
+    const std::string& fix = compound.name;
+    std::vector<Spelling> spellings{{anion.name, std::nullopt}};
+    if (const elements::Element* element = elements::find(anion.symbol);
+        element && !equalIgnoringCase(element->name, anion.name))
+        spellings.push_back({std::string(element->name),
+                             finding(Kind::ElementName,
+                                     "As an ion, " + anion.symbol + " is " + anion.name
+                                         + ", not " + std::string(element->name) + ": " + fix + ".")});
+    const std::optional<std::string> stem = stemOf(anion.name);
+    if (!stem)
+        return spellings;
+    std::vector<std::string> listed;
+    for (const TIon& other : compound.lists.anions) {
+        if (other.name == anion.name || stemOf(other.name) != stem)
+            continue;
+        listed.push_back(lowerCase(other.name));
+        spellings.push_back({other.name,
+                             finding(Kind::Ending, other.name + " is " + other.symbol + "; "
+                                                       + anion.symbol + " is " + anion.name + ": "
+                                                       + fix + ".")});
+    }
+    const std::string stemWritten = anion.name.substr(0, stem->size());
+    for (std::string_view ending : {"ide", "ite", "ate"}) {
+        const std::string other = stemWritten + std::string(ending);
+        if (equalIgnoringCase(other, anion.name)
+            || std::find(listed.begin(), listed.end(), lowerCase(other)) != listed.end())
+            continue;
+        spellings.push_back({other, finding(Kind::Ending, anion.symbol + " is " + anion.name
+                                                              + ", not " + other + ": " + fix + ".")});
+    }
+    return spellings;
+}
+
+// The typed name against one way of writing it, blanks and capitals aside; what differs in
+// them is said as well.
+std::optional<std::vector<Finding>> matchName(const Compound& compound, const std::string& typed,
+                                              const Spelling& first, const Spelling& second,
+                                              bool anionFirst)
+{
+    const std::string written = first.text + " " + second.text;
+    const std::string typedTight = withoutBlanks(typed);
+    const std::string writtenTight = withoutBlanks(written);
+    if (!equalIgnoringCase(typedTight, writtenTight))
+        return std::nullopt;
+    std::vector<Finding> findings;
+    const Spelling& cationPart = anionFirst ? second : first;
+    const Spelling& anionPart = anionFirst ? first : second;
+    for (const Spelling* part : {&cationPart, &anionPart})
+        if (part->finding)
+            findings.push_back(*part->finding);
+    if (anionFirst)
+        findings.push_back(finding(Kind::Order, "Name the cation first: " + compound.name + "."));
+    if (typedTight != writtenTight)
+        findings.push_back(finding(Kind::Capitals,
+                                   "Names are written as in the list: " + compound.name + "."));
+    if (lowerCase(typed) != lowerCase(written))
+        findings.push_back(finding(Kind::Spacing,
+                                   "Write the blanks as the list does: " + compound.name + "."));
+    return findings;
+}
+
+std::vector<Finding> diagnoseName(const Compound& compound, const std::string& typed)
+{
+    const std::string& fix = compound.name;
+    if (typed.find(' ') == std::string::npos
+        && (equalIgnoringCase(typed, compound.formula)
+            || !formulaReadings(compound, typed).empty()
+            || otherCompoundNamed(compound, typed)))
+        return {finding(Kind::FormulaForName,
+                        typed + " is a formula; write the name: " + fix + ".")};
+
+    const std::vector<Spelling> cations = cationSpellings(compound);
+    const std::vector<Spelling> anions = anionSpellings(compound);
+    std::vector<std::vector<Finding>> explanations;
+    for (const bool anionFirst : {false, true}) {
+        for (const Spelling& cation : cations) {
+            for (const Spelling& anion : anions) {
+                const Spelling& first = anionFirst ? anion : cation;
+                const Spelling& second = anionFirst ? cation : anion;
+                if (auto findings = matchName(compound, typed, first, second, anionFirst))
+                    explanations.push_back(std::move(*findings));
+            }
+        }
+    }
+    return plainestExplanation(explanations);
+}
 } // namespace
 
 std::string_view identifier(Kind kind)
@@ -51,9 +613,14 @@ std::optional<Kind> kindNamed(std::string_view name)
     return std::nullopt;
 }
 
-std::vector<Finding> diagnose(const Question&, const std::string&, const Lists&)
+std::vector<Finding> diagnose(const Question& question, const std::string& typed,
+                              const Lists& lists)
 {
-    return {};
+    const Compound compound{question.cation, question.anion, lists};
+    const std::string& expected = question.nameAsked ? compound.name : compound.formula;
+    if (typed == expected || typed.empty())
+        return {};
+    return question.nameAsked ? diagnoseName(compound, typed) : diagnoseFormula(compound, typed);
 }
 
 } // namespace answer_diagnosis
