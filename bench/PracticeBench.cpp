@@ -4,6 +4,7 @@
 #include "gui/QtUi.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "compound/AnswerDiagnosis.h"
 #include "practice/PracticeSession.h"
 #include "views/TPracticeWindow.h"
 
@@ -107,5 +108,46 @@ void PracticeViewKeystrokeHeard(benchmark::State& state)
     state.SetLabel("target: under 0.5 ms");
 }
 BENCHMARK(PracticeViewKeystrokeHeard)->Unit(benchmark::kMicrosecond);
+
+// Why a wrong answer is wrong, on lists of 100 + 100 entries (target: under 50 us): the
+// answers of every kind in turn, the costliest of them a formula read every way it splits.
+void AnswerDiagnosis(benchmark::State& state)
+{
+    IonCatalogue lists;
+    const auto fill = [](IonList& side, std::vector<TIon> first, char letter) {
+        for (TIon& ion : first)
+            side.append(std::move(ion));
+        for (int k = 0; side.count() < 100; ++k)
+            side.append(TIon("Made" + std::to_string(k), std::string(1, letter) + char('a' + k % 26)
+                                                             + std::to_string(2 + k % 8),
+                             1 + k % 4));
+    };
+    fill(lists.cations, {{"Sodium", "Na", 1}, {"Calcium", "Ca", 2}, {"Iron(II)", "Fe", 2},
+                         {"Iron(III)", "Fe", 3}, {"Ammonium", "NH4", 1}, {"Lead(IV)", "Pb", 4}},
+         'X');
+    fill(lists.anions, {{"chloride", "Cl", 1}, {"nitrate", "NO3", 1}, {"nitrite", "NO2", 1},
+                        {"sulfate", "SO4", 2}, {"sulfite", "SO3", 2}, {"oxide", "O", 2}},
+         'Z');
+    struct Answer {
+        std::uint32_t cation;
+        std::uint32_t anion;
+        bool nameAsked;
+        std::string typed;
+    };
+    const std::vector<Answer> answers{
+        {1, 1, false, "CaNO32"},        {1, 1, false, "CaNO3"},         {3, 0, false, "FeCl2"},
+        {5, 5, false, "Pb2O4"},         {4, 3, false, "NH42SO4"},       {1, 2, false, "COCL2"},
+        {3, 0, true, "Iron chloride"},  {5, 5, true, "Lead(II) oxide"}, {0, 3, true, "Sodium sulfite"},
+        {0, 0, true, "chloride Sodium"}, {0, 0, true, "NaCl"},          {1, 1, false, "Calcium nitrate"}};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Answer& answer = answers[next++ % answers.size()];
+        benchmark::DoNotOptimize(answer_diagnosis::diagnose(
+            {lists.cations.at(answer.cation), lists.anions.at(answer.anion), answer.nameAsked},
+            answer.typed, {lists.cations, lists.anions}));
+    }
+    state.SetLabel("target: under 50 us");
+}
+BENCHMARK(AnswerDiagnosis)->Unit(benchmark::kMicrosecond);
 
 } // namespace
