@@ -3,6 +3,7 @@
 #include "gui/QPainterSurface.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
+#include "practice/FeedbackBand.h"
 #include "practice/MyPrintout.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogRecords.h"
@@ -18,16 +19,16 @@
 
 namespace {
 
-// "Helv, height 30": the largest pixel size of a sans-serif face whose lines are at most 30
-// pixels high on this device.
-std::optional<QFont> makePracticeFont(const QWidget* view)
+// The largest pixel size of a sans-serif face whose lines are at most this high on the
+// view's device: "Helv, height 30" for the view, a smaller one for the feedback.
+std::optional<QFont> makeSansFont(const QWidget* view, int lineHeight)
 {
     QFont face(QStringLiteral("Helvetica"));
     face.setStyleHint(QFont::SansSerif);
     face.setWeight(QFont::Normal);
-    for (int pixels = 30; pixels > 0; --pixels) {
+    for (int pixels = lineHeight; pixels > 0; --pixels) {
         face.setPixelSize(pixels);
-        if (QFontMetrics(face, view).height() <= 30)
+        if (QFontMetrics(face, view).height() <= lineHeight)
             return face;
     }
     return std::nullopt;
@@ -40,7 +41,8 @@ TPracticeWindow::TPracticeWindow(Ui& ui, Clock& clock, Random& random, QWidget* 
     , ui(ui)
     , clock(clock)
     , drill(random)
-    , font(makePracticeFont(this))
+    , font(makeSansFont(this, 30))
+    , smallFont(makeSansFont(this, feedback_band::maxFontHeight))
     , printer(ui)
 {
     installViewAccessibility();
@@ -137,6 +139,11 @@ void TPracticeWindow::paintEvent(QPaintEvent*)
     QPainterSurface surface(painter);
     const CaretPlace place = paintPractice(surface, drill);
     cursor.place(place.x, place.y);
+    if (smallFont) {
+        painter.setFont(*smallFont);
+        QPainterSurface small(painter);
+        feedback_band::paint(small, drill);
+    }
 }
 
 void TPracticeWindow::keyPressEvent(QKeyEvent* event)
@@ -217,6 +224,15 @@ TPracticeWindow::ShownParts TPracticeWindow::drawnParts() const
             shown.text += QLatin1Char('\n');
         shown.text += line.text();
         shown.rect |= line.rect();
+    }
+    // The feedback is read with the verdict it explains.
+    if (smallFont) {
+        DrawnText feedback{QFontMetrics(*smallFont, this)};
+        feedback_band::paint(feedback, drill);
+        for (const DrawnText::Line& line : feedback.lines()) {
+            parts[Verdict].text += QLatin1Char('\n') + line.text();
+            parts[Verdict].rect |= line.rect();
+        }
     }
     return parts;
 }

@@ -45,6 +45,8 @@ public:
     // The view's font, a sans-serif face whose lines are 30 pixels high; absent when none
     // could be made, and the view's own font is used.
     const std::optional<QFont>& practiceFont() const { return font; }
+    // The smaller face of the feedback on a wrong answer, its lines at most 19 pixels high.
+    const std::optional<QFont>& feedbackFont() const { return smallFont; }
     const Caret& caret() const { return cursor; }
 
     // What the view shows, part by part, as a screen reader reads it, taken from the painting:
@@ -93,6 +95,7 @@ private:
     PracticeSession drill;
     Caret cursor;
     std::optional<QFont> font;
+    std::optional<QFont> smallFont;
     // NAMEDLG: first name, last name.
     StudentName names;
     Printer printer;

@@ -274,15 +274,18 @@ def check(program, data):
         wait_for("the verdict's announcement", lambda: announced, pump=pump, timeout=10)
         print("verdict: %r, announced" % said)
 
-        # A wrong formula: the verdict names the compound, the answer given and the right one.
+        # A wrong formula: the verdict names the compound, the answer given and the right one,
+        # and the feedback says why it is wrong: the anion was written first.
         announced.clear()
-        keys(MAIN_WINDOW, "type", "--delay", "20", "Xy")
+        wrong = anions[0][1] + cations[0][1]  # ClNa for NaCl
+        keys(MAIN_WINDOW, "type", "--delay", "20", wrong)
         keys(MAIN_WINDOW, "key", "Return")
         said = wait_for("the second verdict", lambda: text_of(verdict) != "You are correct!!"
                         and text_of(verdict), pump=pump)
         lines = said.split("\n")
-        if len(lines) != 3 or lines[0] != "You are incorrect!!  " + name \
-                or lines[1] != "Your answer: Xy" or not lines[2].startswith("Correct answer: "):
+        if len(lines) != 4 or lines[0] != "You are incorrect!!  " + name \
+                or lines[1] != "Your answer: " + wrong or not lines[2].startswith("Correct answer: ") \
+                or not lines[3].startswith("Write the cation %s first" % cations[0][1]):
             raise Failure("the verdict on a wrong formula reads %r" % said)
         wait_for("the second verdict's announcement", lambda: announced, pump=pump, timeout=10)
         print("verdict: %r, announced" % said)
