@@ -79,6 +79,71 @@ std::string example(const std::string& name, const std::string& formula)
     return "<span class=\"example\"><i>" + escaped(name) + "</i> is " + formulaHtml(formula) + "</span>";
 }
 
+// One kind of mistake with its example: the question, the wrong answer and what the practice
+// says of it, word for word.
+std::string mistake(const std::string& kind, const std::string& title, const std::string& question,
+                    const std::string& typed, const std::string& feedback)
+{
+    return "<li><b>" + escaped(title) + ".</b> <span class=\"mistake\" title=\"" + kind + "\">For <i>"
+           + escaped(question) + "</i>, <i>" + escaped(typed) + "</i>: " + escaped(feedback)
+           + "</span></li>";
+}
+
+std::string mistakesTopic()
+{
+    return "<p>When your answer is wrong, Valkora shows why under the correct answer, in "
+           "smaller green letters, whenever it can tell for certain: it works this out from "
+           "the rules and from the ion lists, so it also knows your teacher's own ions. When "
+           "it cannot tell, it says nothing more. The marking itself does not change: a "
+           "slip of a capital letter is still wrong.</p>"
+           "<p>These are the mistakes it explains, each with an example from the ion lists "
+           "Valkora starts with.</p>"
+           "<h3>Writing a formula</h3><ul>"
+           + mistake("capitals", "Capitals", "Cobalt(II) chloride", "COCl2",
+                     "CO is carbon and oxygen; cobalt is Co: CoCl2.")
+           + mistake("order", "The anion first", "Sodium chloride", "ClNa",
+                     "Write the cation Na first, then the anion: NaCl.")
+           + mistake("charges-not-balanced", "Charges not balanced", "Sodium sulfide", "NaS",
+                     "NaS does not balance: Na is 1+ and S is 2-, so write Na2S.")
+           + mistake("subscripts-swapped", "Subscripts swapped", "Aluminum oxide", "Al3O2",
+                     "In Al3O2 the subscripts are swapped: each ion's count is the other ion's "
+                     "charge, Al2O3.")
+           + mistake("ratio-not-reduced", "Ratio not reduced", "Tin(IV) oxide", "Sn2O4",
+                     "Sn2O4 balances but can be reduced: divide both counts by 2, SnO2.")
+           + mistake("brackets-missing", "Brackets missing", "Calcium nitrate", "CaNO32",
+                     "Put NO3 in brackets before its subscript: Ca(NO3)2.")
+           + mistake("brackets-not-needed", "Brackets not needed", "Sodium nitrate", "Na(NO3)",
+                     "Brackets go round NO3 only when a subscript follows: NaNO3.")
+           + mistake("wrong-ion", "Another ion", "Iron(III) chloride", "FeCl2",
+                     "FeCl2 is Iron(II) chloride; Iron(III) chloride is FeCl3.")
+           + mistake("name-for-formula", "A name for a formula", "Sodium chloride", "Sodium chloride",
+                     "Sodium chloride is a name; write the formula: NaCl.")
+           + "</ul><h3>Writing a name</h3><ul>"
+           + mistake("capitals", "Capitals", "NaCl", "sodium chloride",
+                     "Names are written as in the list: Sodium chloride.")
+           + mistake("spacing", "Blanks", "FeCl3", "Iron (III) chloride",
+                     "Write the blanks as the list does: Iron(III) chloride.")
+           + mistake("numeral-missing", "Numeral missing", "FeCl3", "Iron chloride",
+                     "Fe forms ions of more than one charge, so its name needs the numeral: "
+                     "Iron(III) chloride.")
+           + mistake("numeral-wrong", "Wrong numeral", "PbO2", "Lead(II) oxide",
+                     "Pb in PbO2 is 4+, so its numeral is IV: Lead(IV) oxide.")
+           + mistake("numeral-not-needed", "Numeral not needed", "NaCl", "Sodium(I) chloride",
+                     "Na forms only the 1+ ion, so Sodium needs no numeral: Sodium chloride.")
+           + mistake("ending", "Wrong ending", "Na2SO4", "Sodium sulfite",
+                     "sulfite is SO3; SO4 is sulfate: Sodium sulfate.")
+           + mistake("element-name", "The element's name", "NaCl", "Sodium chlorine",
+                     "As an ion, Cl is chloride, not chlorine: Sodium chloride.")
+           + mistake("order", "The anion first", "NaCl", "chloride Sodium",
+                     "Name the cation first: Sodium chloride.")
+           + mistake("formula-for-name", "A formula for a name", "NaCl", "NaCl",
+                     "NaCl is a formula; write the name: Sodium chloride.")
+           + "</ul><p>Print Results can also print the questions to review: tick \"Also print "
+             "the questions to review\" on the Review tab of the print dialog. The answers "
+             "marked wrong since the score last started from 0 are then printed after the "
+             "results, each with why it was wrong, and a count of each kind of mistake.</p>";
+}
+
 std::string rulesTopic()
 {
     return "<p>Valkora marks every answer by the rules below, and prints the answer keys by "
@@ -159,8 +224,11 @@ HelpDocument programHelp()
               "<p>During practice the menu bar holds the Practice menu (Print Results, Quit "
               "Practice, Exit Program) and Help.</p>"
               "<p>The rules your answers are marked by, with examples, are in "
-              "<a href=\"#rules\">Naming compounds and writing formulas</a>.</p>"},
+              "<a href=\"#rules\">Naming compounds and writing formulas</a>; what Valkora "
+              "tells you of a wrong answer is in <a href=\"#mistakes\">When an answer is "
+              "wrong</a>.</p>"},
              {"rules", "Naming compounds and writing formulas", 0, {}, rulesTopic()},
+             {"mistakes", "When an answer is wrong", 0, {}, mistakesTopic()},
              {"quizpreview", "Quiz preview", 0, {},
               "<p>A new quiz, or one opened from a file, is shown in quiz preview before "
               "anything is printed: the heading, then the numbered exercises. Scroll to see "

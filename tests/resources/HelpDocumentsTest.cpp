@@ -2,6 +2,7 @@
 #include "resources/StringTable.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "compound/AnswerDiagnosis.h"
 #include "compound/CompoundRules.h"
 
 #include <QFile>
@@ -237,6 +238,54 @@ TEST(HelpDocuments, RulesTopicsWorkedExamplesAreWhatPracticeMarksRight)
     const qsizetype practice = html.indexOf("<a name=\"practicemode\">");
     ASSERT_GE(practice, 0);
     EXPECT_TRUE(html.mid(practice, html.indexOf("<hr/>", practice) - practice).contains("href=\"#rules\""));
+}
+
+// Every kind of mistake is shown with an example from the starter lists, and the example says
+// word for word what the practice would say of that answer.
+TEST(HelpDocuments, MistakesTopicsExamplesAreWhatPracticeSays)
+{
+    const auto list = [](const char* name) {
+        QFile file(QStringLiteral(VALKORA_SOURCE_DIR "/data/") + name);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return catalogue_file::parse(file.readAll()).ions;
+    };
+    const IonList cations = list("valkora.cat");
+    const IonList anions = list("valkora.ani");
+    const QString html = QString::fromStdString(helpDocument("valkora.hlp")->html);
+
+    static const QRegularExpression mistake(QStringLiteral(
+        "<span class=\"mistake\" title=\"([a-z-]+)\">For <i>([^<]+)</i>, <i>([^<]+)</i>: (.*?)</span>"));
+    std::set<std::string> kinds;
+    for (auto matches = mistake.globalMatch(html); matches.hasNext();) {
+        const QRegularExpressionMatch match = matches.next();
+        const auto text = [&](int n) {
+            QTextDocument unescaped;
+            unescaped.setHtml(match.captured(n));
+            return unescaped.toPlainText().toStdString();
+        };
+        const std::string question = text(2);
+        SCOPED_TRACE(question + " / " + text(3));
+        const TIon* cation = nullptr;
+        const TIon* anion = nullptr;
+        bool nameAsked = false;
+        for (const TIon& c : cations)
+            for (const TIon& a : anions)
+                if (compoundName(c, a) == question || compoundFormula(c, a) == question) {
+                    nameAsked = compoundFormula(c, a) == question;
+                    cation = &c;
+                    anion = &a;
+                }
+        ASSERT_TRUE(cation) << "no compound of the starter lists";
+        const auto findings = answer_diagnosis::diagnose({*cation, *anion, nameAsked}, text(3),
+                                                         {cations, anions});
+        const auto kind = answer_diagnosis::kindNamed(match.captured(1).toStdString());
+        ASSERT_TRUE(kind);
+        EXPECT_NE(std::find(findings.begin(), findings.end(),
+                            answer_diagnosis::Finding{*kind, text(4)}),
+                  findings.end());
+        kinds.insert(match.captured(1).toStdString());
+    }
+    EXPECT_EQ(kinds.size(), std::size_t(answer_diagnosis::kindCount));
 }
 
 } // namespace
