@@ -12,6 +12,8 @@
 #include "views/TPracticeWindow.h"
 #include "views/TSymbolWindow.h"
 
+#include <QImage>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,3 +119,39 @@ TEST_F(PracticeShell, EditingCommandsChangeTheHiddenCatalogueDuringPractice)
 }
 
 } // namespace
+
+// A wrong answer is explained under the verdict, in the feedback's own colour, and read with
+// the verdict; a right one leaves the band empty.
+TEST(PracticeFeedbackFlow, AWrongAnswerIsExplainedAndARightOneIsNot)
+{
+    TempFolder folder;
+    writeCatalogue(folder, IonList({TIon("Sodium", "Na", 1)}), IonList({TIon("chloride", "Cl", 1)}));
+    ScriptedUi ui;
+    FixedClock clock{1000};
+    Random random;
+    TFrame frame{ui, clock, random};
+    frame.resize(640, 520);
+    frame.show();
+    ui.expectDialog(DialogId::Highest).fill(RangeEntry{"1", "1"}).ok();
+    frame.dispatchCommand(cmd::Practice);
+    TPracticeWindow& view = frame.practiceView();
+    const auto greenInBand = [&view] {
+        const QImage shown = view.grab().toImage();
+        int green = 0;
+        for (int y = 110; y < 150; ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                green += shown.pixelColor(x, y).green() > 100 && shown.pixelColor(x, y).red() < 60;
+        return green;
+    };
+
+    for (const char c : std::string("chloride Sodium\r"))
+        view.practiceChar(static_cast<unsigned char>(c));
+    EXPECT_TRUE(view.shownParts()[TPracticeWindow::Verdict].text.endsWith(
+        "\nName the cation first: Sodium chloride."));
+    EXPECT_GT(greenInBand(), 20);
+
+    for (const char c : std::string("NaCl\r"))
+        view.practiceChar(static_cast<unsigned char>(c));
+    EXPECT_EQ(view.shownParts()[TPracticeWindow::Verdict].text, "You are correct!!");
+    EXPECT_EQ(greenInBand(), 0);
+}
