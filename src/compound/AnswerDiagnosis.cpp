@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <numeric>
+#include <functional>
+#include <map>
 
 namespace answer_diagnosis {
 
@@ -156,7 +157,7 @@ struct Identity {
     std::vector<const TIon*> others;
 };
 
-Identity identify(const std::string& symbol, const TIon& asked, const IonList& side)
+Identity identify(const std::string& symbol, const TIon& asked, const std::vector<const TIon*>& side)
 {
     Identity identity;
     if (symbol == asked.symbol) {
@@ -165,9 +166,9 @@ Identity identify(const std::string& symbol, const TIon& asked, const IonList& s
         identity.own = true;
         identity.capitals = true;
     } else if (symbol.size() <= TIon::maxSymbolLength) {
-        for (const TIon& ion : side)
-            if (ion.symbol == symbol)
-                identity.others.push_back(&ion);
+        for (const TIon* ion : side)
+            if (ion->symbol == symbol)
+                identity.others.push_back(ion);
     }
     return identity;
 }
@@ -295,6 +296,20 @@ std::vector<Finding> explainReading(const Compound& compound, const std::string&
 std::vector<FormulaReading> formulaReadings(const Compound& compound, const std::string& typed)
 {
     std::vector<FormulaReading> readings;
+    // Two groups of the longest symbols, bracketed, each with a subscript: no longer answer
+    // can be read as a formula of the lists.
+    if (typed.size() > 2 * (TIon::maxSymbolLength + 3))
+        return readings;
+    // The entries another group could be: those whose symbol the answer holds at all.
+    const auto held = [&typed](const IonList& side) {
+        std::vector<const TIon*> ions;
+        for (const TIon& ion : side)
+            if (!ion.symbol.empty() && typed.find(ion.symbol) != std::string::npos)
+                ions.push_back(&ion);
+        return ions;
+    };
+    const std::vector<const TIon*> cations = held(compound.lists.cations);
+    const std::vector<const TIon*> anions = held(compound.lists.anions);
     for (std::size_t split = 1; split < typed.size(); ++split) {
         const std::vector<Group> firsts = groupReadings(std::string_view(typed).substr(0, split));
         if (firsts.empty())
@@ -307,12 +322,10 @@ std::vector<FormulaReading> formulaReadings(const Compound& compound, const std:
                     reading.anionFirst = anionFirst;
                     reading.cationGroup = anionFirst ? second : first;
                     reading.anionGroup = anionFirst ? first : second;
-                    reading.cationIs = identify(reading.cationGroup.symbol, compound.cation,
-                                                compound.lists.cations);
+                    reading.cationIs = identify(reading.cationGroup.symbol, compound.cation, cations);
                     if (!reading.cationIs.own && reading.cationIs.others.empty())
                         continue;
-                    reading.anionIs = identify(reading.anionGroup.symbol, compound.anion,
-                                               compound.lists.anions);
+                    reading.anionIs = identify(reading.anionGroup.symbol, compound.anion, anions);
                     if (!reading.anionIs.own && reading.anionIs.others.empty())
                         continue;
                     readings.push_back(std::move(reading));
@@ -323,20 +336,51 @@ std::vector<FormulaReading> formulaReadings(const Compound& compound, const std:
     return readings;
 }
 
-// Another compound of the lists written exactly: "FeCl2 is Iron(II) chloride".
+// Every entry of a side that shares a symbol and a charge writes the same half of a formula;
+// the first of them stands for all, with the first whose name is not the asked ion's.
+struct IonKind {
+    const TIon* first = nullptr;
+    const TIon* otherName = nullptr;
+};
+
+std::map<std::pair<std::string, std::int32_t>, IonKind>
+kindsIn(const IonList& side, const TIon& asked, const std::function<bool(const TIon&)>& wanted)
+{
+    std::map<std::pair<std::string, std::int32_t>, IonKind> kinds;
+    for (const TIon& ion : side) {
+        if (!wanted(ion))
+            continue;
+        IonKind& kind = kinds[{ion.symbol, ion.charge}];
+        if (!kind.first)
+            kind.first = &ion;
+        if (!kind.otherName && ion.name != asked.name)
+            kind.otherName = &ion;
+    }
+    return kinds;
+}
+
+// Another compound of the lists written exactly: "FeCl2 is Iron(II) chloride". Only ions whose
+// symbols the answer holds can make it, and each symbol and charge is tried once, so long
+// lists that repeat their entries cost no more than short ones.
 std::optional<std::string> otherCompoundNamed(const Compound& compound, const std::string& typed)
 {
-    for (const TIon& cation : compound.lists.cations) {
-        if (typed.find(cation.symbol) > 1)
-            continue;
-        for (const TIon& anion : compound.lists.anions) {
-            if (typed.find(anion.symbol) == std::string::npos)
+    const auto cations = kindsIn(compound.lists.cations, compound.cation, [&](const TIon& ion) {
+        return !ion.symbol.empty() && typed.find(ion.symbol) <= 1;
+    });
+    if (cations.empty())
+        return std::nullopt;
+    const auto anions = kindsIn(compound.lists.anions, compound.anion, [&](const TIon& ion) {
+        return !ion.symbol.empty() && typed.find(ion.symbol) != std::string::npos;
+    });
+    for (const auto& [cationKey, cation] : cations) {
+        for (const auto& [anionKey, anion] : anions) {
+            if (compoundFormula(*cation.first, *anion.first) != typed)
                 continue;
-            if (compoundFormula(cation, anion) == typed) {
-                const std::string name = compoundName(cation, anion);
-                if (name != compound.name)
-                    return name;
-            }
+            const TIon& c = cation.otherName ? *cation.otherName : *cation.first;
+            const TIon& a = cation.otherName || !anion.otherName ? *anion.first : *anion.otherName;
+            const std::string name = compoundName(c, a);
+            if (name != compound.name)
+                return name;
         }
     }
     return std::nullopt;
