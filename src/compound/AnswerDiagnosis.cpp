@@ -249,12 +249,17 @@ std::vector<Finding> explainReading(const Compound& compound, const std::string&
     const Shape shape = expectedShape(cation, anion);
     const std::int64_t nc = reading.cationGroup.count;
     const std::int64_t na = reading.anionGroup.count;
-    const bool countsRight = nc == shape.cationCount && na == shape.anionCount;
-    if (!countsRight) {
+    if (nc != shape.cationCount || na != shape.anionCount) {
+        const std::size_t before = findings.size();
         if (nc == shape.anionCount && na == shape.cationCount) {
+            // The reduced pair's counts are not the crossed charges.
+            const bool crossed = shape.cationCount == anion.charge && shape.anionCount == cation.charge;
             findings.push_back(finding(Kind::SubscriptsSwapped,
-                                       "In " + typed + " the subscripts are swapped: each ion's "
-                                           "count is the other ion's charge, " + fix + "."));
+                                       "In " + typed + " the subscripts are swapped"
+                                           + (crossed ? ": each ion's count is the other ion's "
+                                                        "charge, "
+                                                      : ": write ")
+                                           + fix + "."));
         } else if (nc * cation.charge == na * anion.charge) {
             const std::int64_t factor = nc / shape.cationCount;
             if (nc % shape.cationCount == 0 && na % shape.anionCount == 0
@@ -269,6 +274,10 @@ std::vector<Finding> explainReading(const Compound& compound, const std::string&
                                            + " is " + charge(anion.charge, '-') + ", so write "
                                            + fix + "."));
         }
+        // Counts that balance in another ratio than the rule's (Ca2SiO4 for Ca4(SiO4)2) are
+        // not explained, and whatever their brackets should be is not certain either.
+        if (findings.size() == before)
+            return findings;
     }
 
     const auto brackets = [&](const Group& group, const Identity& is, const TIon& asked,

@@ -27,7 +27,8 @@ const IonCatalogue& teacherLists()
         IonList({{"Aluminium", "Al", 3}, {"Sodium", "Na", 1}, {"Lead(II)", "Pb", 2},
                  {"Lead(IV)", "Pb", 4}, {"Ammonium", "NH4", 1}}),
         IonList({{"sulphate", "SO4", 2}, {"sulphite", "SO3", 2}, {"sulphide", "S", 2},
-                 {"chloride", "Cl", 1}, {"phosphate", "PO4", 3}, {"oxide", "O", 2}})};
+                 {"chloride", "Cl", 1}, {"phosphate", "PO4", 3}, {"oxide", "O", 2},
+                 {"silicate", "SiO4", 4}})};
     return lists;
 }
 
@@ -114,7 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"four_plus_reduced", true, "Lead(IV)", "sulphate", formula, "Pb2(SO4)4", "ratio-not-reduced"},
         Row{"three_minus", true, "Sodium", "phosphate", formula, "NaPO4", "charges-not-balanced"},
         Row{"british_element", true, "Sodium", "sulphide", name, "Sodium sulfur", "element-name"},
+        Row{"reduced_pair_swapped", true, "Lead(IV)", "oxide", formula, "Pb2O", "subscripts-swapped"},
         // No finding: right, empty, random, or not certain.
+        Row{"balanced_in_another_ratio", true, "Lead(II)", "silicate", formula, "Pb2SiO4", ""},
         Row{"correct", false, "Calcium", "nitrate", formula, "Ca(NO3)2", ""},
         Row{"correct_name", false, "Iron(III)", "chloride", name, "Iron(III) chloride", ""},
         Row{"empty", false, "Sodium", "chloride", formula, "", ""},
