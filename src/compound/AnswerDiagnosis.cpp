@@ -280,9 +280,9 @@ std::vector<Finding> explainReading(const Compound& compound, const std::string&
             return findings;
     }
 
-    const auto brackets = [&](const Group& group, const Identity& is, const TIon& asked,
-                              bool expectedBracket) {
-        const std::string& symbol = is.own ? asked.symbol : is.others.front()->symbol;
+    const auto brackets = [&](const Group& group, const TIon& asked, bool expectedBracket) {
+        // The fix brackets the asked ion, whichever ion of its charge the answer wrote.
+        const std::string& symbol = asked.symbol;
         if (!group.bracketed && isPolyatomicSymbol(symbol) && (group.count >= 2 || expectedBracket)) {
             const bool subscriptFollows =
                 (&asked == &cation ? shape.cationCount : shape.anionCount) >= 2;
@@ -296,8 +296,8 @@ std::vector<Finding> explainReading(const Compound& compound, const std::string&
                                            + " only when a subscript follows: " + fix + "."));
         }
     };
-    brackets(reading.cationGroup, reading.cationIs, cation, shape.cationBracketed);
-    brackets(reading.anionGroup, reading.anionIs, anion, shape.anionBracketed);
+    brackets(reading.cationGroup, cation, shape.cationBracketed);
+    brackets(reading.anionGroup, anion, shape.anionBracketed);
     return findings;
 }
 

@@ -68,6 +68,26 @@ TEST_P(Diagnosis, FindsTheKindsThatExplainTheAnswer)
     EXPECT_EQ(kinds, row.kinds) << row.typed;
 }
 
+// The sentences name the student's own text and the fix; a wrong ion's fix brackets the ion
+// that was asked for.
+TEST(Diagnosis, SentencesNameTheAnswerAndTheFix)
+{
+    const IonCatalogue& lists = starterLists();
+    const auto said = [&](const char* cation, const char* anion, const char* typed) {
+        std::vector<std::string> sentences;
+        for (const Finding& f : diagnose({named(lists.cations, cation), named(lists.anions, anion), false},
+                                         typed, {lists.cations, lists.anions}))
+            sentences.push_back(f.sentence);
+        return sentences;
+    };
+    EXPECT_EQ(said("Calcium", "nitrate", "CaNO2"),
+              (std::vector<std::string>{"NO2 is nitrite; nitrate is NO3: Ca(NO3)2.",
+                                        "CaNO2 does not balance: Ca is 2+ and NO3 is 1-, so write Ca(NO3)2.",
+                                        "Put NO3 in brackets before its subscript: Ca(NO3)2."}));
+    EXPECT_EQ(said("Iron(III)", "chloride", "FeCl2"),
+              std::vector<std::string>{"FeCl2 is Iron(II) chloride; Iron(III) chloride is FeCl3."});
+}
+
 constexpr bool formula = false; // the name was shown, the formula asked
 constexpr bool name = true;
 
@@ -92,6 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"brackets_not_needed", false, "Sodium", "nitrate", formula, "Na(NO3)", "brackets-not-needed"},
         Row{"brackets_not_needed_cation", false, "Ammonium", "chloride", formula, "(NH4)Cl", "brackets-not-needed"},
         Row{"wrong_ion", false, "Calcium", "nitrate", formula, "Ca(NO2)2", "wrong-ion"},
+        Row{"wrong_ion_unbalanced", false, "Calcium", "nitrate", formula, "CaNO2",
+            "wrong-ion,charges-not-balanced,brackets-missing"},
         Row{"wrong_charge", false, "Iron(III)", "chloride", formula, "FeCl2", "wrong-ion"},
         Row{"mercury_one_ion", false, "Mercury(I)", "chloride", formula, "HgCl", "wrong-ion,charges-not-balanced"},
         Row{"name_for_formula", false, "Sodium", "chloride", formula, "Sodium chloride", "name-for-formula"},
