@@ -23,7 +23,7 @@ Command::Command(QString usage, QString description, Streams streams)
     parser.addOption({"dir", "The data folder (default: $VALKORA_HOME or ~/Valkora).", "DIR"});
 }
 
-std::optional<int> Command::parse(const QStringList& args, int positionalCount)
+std::optional<int> Command::parseOptions(const QStringList& args)
 {
     if (!parser.parse(QStringList{"valkora-cli"} + args))
         return usageError(parser.errorText());
@@ -34,6 +34,13 @@ std::optional<int> Command::parse(const QStringList& args, int positionalCount)
         io.out << "Usage: valkora-cli " << usage << "\n" << text;
         return done;
     }
+    return std::nullopt;
+}
+
+std::optional<int> Command::parse(const QStringList& args, int positionalCount)
+{
+    if (const auto stop = parseOptions(args))
+        return stop;
     if (parser.positionalArguments().size() != positionalCount)
         return usageError(positionalCount == 0     ? "unexpected argument " + positionals().value(0)
                           : positionals().isEmpty() ? QString("a file name is needed")
@@ -113,6 +120,9 @@ const char* const overview =
     "  print QUIZ.qzz -o FILE.pdf   a stored quiz as PDF, with --key its key after it\n"
     "  make --cations N --anions M -o DIR\n"
     "                               new quizzes with their PDFs and keys\n"
+    "  explain QUESTION ANSWER      mark an answer as the practice does, and say why\n"
+    "  explain --csv ANSWERS.csv [-o MARKED.csv]\n"
+    "                               a class's answers marked, row by row\n"
     "\n"
     "Every command takes --dir DIR (default: $VALKORA_HOME or ~/Valkora) and --help.\n"
     "  -h, --help     this overview\n"
@@ -141,6 +151,8 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
         return cli::printCommand(rest, io);
     if (command == "make")
         return cli::makeCommand(rest, io);
+    if (command == "explain")
+        return cli::explainCommand(rest, io);
     err << (command.isEmpty() ? QString("valkora-cli: a command is needed")
                               : "valkora-cli: unknown command " + command)
         << "\nTry 'valkora-cli --help'.\n";

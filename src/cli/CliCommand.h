@@ -32,6 +32,8 @@ public:
     // Parses args (the words after the subcommand's name) for exactly the positional
     // arguments given. An exit status when the command ends here: its help, or bad usage.
     std::optional<int> parse(const QStringList& args, int positionals);
+    // The same for a command that checks its positional arguments itself.
+    std::optional<int> parseOptions(const QStringList& args);
     QStringList positionals() const { return parser.positionalArguments(); }
 
     // --dir, else VALKORA_HOME, else ~/Valkora.
@@ -53,5 +55,6 @@ int listsCommand(const QStringList& args, Streams io);
 int keyCommand(const QStringList& args, Streams io);
 int printCommand(const QStringList& args, Streams io);
 int makeCommand(const QStringList& args, Streams io);
+int explainCommand(const QStringList& args, Streams io);
 
 } // namespace cli

@@ -232,6 +232,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"key_help", {"key", "--help"}, 0, "Usage: valkora-cli key QUIZ.qzz"},
         UsageCase{"print_help", {"print", "--help"}, 0, "--key"},
         UsageCase{"make_help", {"make", "--help"}, 0, "--versions <K>"},
+        UsageCase{"explain_help", {"explain", "--help"}, 0, "Usage: valkora-cli explain QUESTION ANSWER"},
+        UsageCase{"overview_explain", {"--help"}, 0, "explain QUESTION ANSWER"},
         UsageCase{"no_command", {}, 2, "a command is needed"},
         UsageCase{"unknown_command", {"frobnicate"}, 2, "unknown command frobnicate"},
         UsageCase{"lists_alone", {"lists"}, 2, "export, import or check is needed"},
