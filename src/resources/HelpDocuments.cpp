@@ -403,7 +403,12 @@ HelpDocument programHelp()
               "one without cation rows or without anion rows unless <b>--allow-empty</b> "
               "asks to empty that list.</li>"
               "<li><b>valkora-cli lists check</b> names entries that would teach something "
-              "wrong, such as CO for cobalt.</li></ul>"
+              "wrong, such as CO for cobalt.</li>"
+              "<li><b>valkora-cli explain \"Calcium nitrate\" CaNO32</b> marks an answer as "
+              "practice does and says why it is wrong, as in <a href=\"#mistakes\">When an "
+              "answer is wrong</a>; <b>valkora-cli explain --csv class.csv -o marked.csv</b> "
+              "marks a class's answers from a form's export, each row with its verdict, the "
+              "correct answer and why.</li></ul>"
               "<p>The data folder is ~/Valkora, or the one given with <b>--dir</b>. Every "
               "command explains itself with <b>--help</b>.</p>"},
          }},
