@@ -202,7 +202,7 @@ void Printer::renewAfterFailedWrite()
     qtPrinter = std::move(fresh);
 }
 
-bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, bool* answerKey)
+bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, PrintChoice* choice)
 {
     QPrinter& printer = *qtPrinter;
     OverrideCursor waiting(Qt::WaitCursor);
@@ -212,7 +212,7 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, bool* 
     if (showDialog) {
         // Printer, copies and pages are chosen with the ordinary arrow.
         const OverrideCursor choosing(Qt::ArrowCursor);
-        if (!ui.printDialog(parent, printer, limits.first, limits.last, answerKey))
+        if (!ui.printDialog(parent, printer, limits.first, limits.last, choice))
             return false;
     }
 

@@ -101,7 +101,7 @@ bool QtUi::saveFileDialog(QObject* owner, FileChoice& choice)
 }
 
 bool QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
-                       bool* answerKey)
+                       PrintChoice* choice)
 {
     closeSplash();
     QPrintDialog dialog(&printer, parentFor(owner));
@@ -110,21 +110,21 @@ bool QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int las
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     // The dialog takes the tab and deletes it with itself.
-    QCheckBox* keyBox = nullptr;
-    if (answerKey) {
+    QCheckBox* choiceBox = nullptr;
+    if (choice) {
         auto* tab = new QWidget;
-        tab->setWindowTitle(QStringLiteral("Answer key"));
-        keyBox = new QCheckBox(QStringLiteral("Also print an answer key"), tab);
-        keyBox->setChecked(*answerKey);
+        tab->setWindowTitle(fromLatin1Bytes(choice->tab));
+        choiceBox = new QCheckBox(fromLatin1Bytes(choice->box), tab);
+        choiceBox->setChecked(choice->on);
         auto* layout = new QVBoxLayout(tab);
-        layout->addWidget(keyBox);
+        layout->addWidget(choiceBox);
         layout->addStretch();
         dialog.setOptionTabs({tab});
     }
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    if (keyBox)
-        *answerKey = keyBox->isChecked();
+    if (choiceBox)
+        choice->on = choiceBox->isChecked();
     return true;
 }
 

@@ -17,7 +17,7 @@ public:
     bool openFileDialog(QObject* owner, FileChoice& choice) override;
     bool saveFileDialog(QObject* owner, FileChoice& choice) override;
     bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
-                     bool* answerKey) override;
+                     PrintChoice* choice) override;
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
                                                          const std::string& documentLine,
                                                          const std::string& printerLine) override;

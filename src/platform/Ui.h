@@ -26,6 +26,14 @@ struct FileChoice {
     std::string fileName;                 // the name chosen last, empty at first
 };
 
+// A further choice the print dialog offers on a tab of its own: one check box, ticked or not.
+// The texts are the offering view's own.
+struct PrintChoice {
+    std::string tab; // the tab's title
+    std::string box; // the check box's text
+    bool on = false;
+};
+
 enum class MessageIcon { Exclamation, Information, Question, Stop };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
@@ -54,10 +62,10 @@ public:
     virtual bool saveFileDialog(QObject* owner, FileChoice& choice) = 0;
 
     // The print dialog: printer, copies and a page range within [firstPage, lastPage], no
-    // selection. The choices are kept in the printer. Given answerKey, an "Answer key" tab
-    // offers it as a check box and takes the choice back on OK. False when cancelled.
+    // selection. The choices are kept in the printer. Given a choice, its tab offers it and
+    // takes the tick back on OK. False when cancelled.
     virtual bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
-                             bool* answerKey) = 0;
+                             PrintChoice* choice) = 0;
 
     // Opens the modeless "Printing" dialog with its three lines; it closes when the result is
     // destroyed.

@@ -100,8 +100,8 @@ void TQuizWindow::PrintQuiz(const IonCatalogue& catalogue)
 {
     MyQuizPrintout quizPages(quiz);
     AnswerKeyPrintout keyPages([this, &catalogue] { return answerKey(catalogue); });
-    ChainedPrintout printout(quizPages, keyPages, printAnswerKey);
-    printer.Print(this, printout, true, &printAnswerKey);
+    ChainedPrintout printout(quizPages, keyPages, answerKeyChoice.on);
+    printer.Print(this, printout, true, &answerKeyChoice);
 }
 
 answer_key::Key TQuizWindow::answerKey(const IonCatalogue& catalogue) const

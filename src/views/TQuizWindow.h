@@ -52,7 +52,7 @@ public:
     // A generated quiz answered from the pairs it was drawn from, any other from the lists.
     answer_key::Key answerKey(const IonCatalogue& catalogue) const;
     // Whether "Also print an answer key" is ticked: off at first, then as last chosen.
-    bool answerKeyChosen() const { return printAnswerKey; }
+    bool answerKeyChosen() const { return answerKeyChoice.on; }
     // Offers to store a quiz that did not come from a file, then empties the quiz.
     void LeaveQuiz();
 
@@ -82,7 +82,7 @@ private:
     Printer printer;
     // The pairs of the quiz shown when it was generated here; a quiz file holds only texts.
     std::optional<std::vector<CompoundPair>> drawnPairs;
-    bool printAnswerKey = false;
+    PrintChoice answerKeyChoice{"Answer key", "Also print an answer key", false};
     // What the lines read, unscrolled; made when first asked for after a change.
     mutable std::optional<std::vector<ShownLine>> shownLines;
 };

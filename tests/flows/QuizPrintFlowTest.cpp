@@ -78,7 +78,7 @@ KeyJob printQuizWith(ScriptedUi& ui, TFrame& frame, const QString& pdf,
     ui.clearCalls();
     ScriptedUi::PrintStep& step = ui.expectPrintDialog(pdf.toStdString());
     if (tick)
-        step.answerKey(*tick);
+        step.tick(*tick);
     step.ok();
     if (offersToStore)
         ui.answer(MessageAnswer::No);
@@ -92,7 +92,9 @@ KeyJob printQuizWith(ScriptedUi& ui, TFrame& frame, const QString& pdf,
     if (!calls.empty()) {
         EXPECT_EQ(calls[0].kind, Kind::PrintDialog);
         EXPECT_EQ(calls[0].text, "1-2147483647");
-        job.shown = calls[0].answerKeyShown;
+        job.shown = calls[0].choiceShown;
+        EXPECT_EQ(calls[0].choiceTab, "Answer key");
+        EXPECT_EQ(calls[0].choiceBox, "Also print an answer key");
     }
     if (calls.size() >= 2) {
         EXPECT_EQ(calls[1].text, "'Quiz' on the");
@@ -186,7 +188,7 @@ TEST_F(QuizFlowPrint, TheListsPrintDialogOffersNoAnswerKey)
     frame.dispatchCommand(cmd::PrintList);
     const auto dialogs = ui.callsOf(Kind::PrintDialog);
     ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_FALSE(dialogs[0].answerKeyShown.has_value());
+    EXPECT_FALSE(dialogs[0].choiceShown.has_value());
 }
 
 } // namespace

@@ -138,7 +138,7 @@ protected:
 
     std::optional<ReadBack> printWithKey(const QString& pdf, bool offersToStore, const std::string& storeAs)
     {
-        ui.expectPrintDialog(pdf.toStdString()).answerKey(true).ok();
+        ui.expectPrintDialog(pdf.toStdString()).tick(true).ok();
         if (offersToStore) {
             ui.answer(MessageAnswer::Yes);
             ui.expectSaveFile(storeAs);

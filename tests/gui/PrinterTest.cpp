@@ -388,10 +388,10 @@ TEST_P(PrintJobAnswerKey, OfferedOnlyWhenGivenAndTakenOnOk)
 {
     const KeyChoice& c = GetParam();
     CountedPrintout printout(1, &window);
-    bool choice = c.before;
+    PrintChoice choice{"Answer key", "Also print an answer key", c.before};
     ScriptedUi::PrintStep& step = ui.expectPrintDialog(pdf("out.pdf"));
     if (c.ticked)
-        step.answerKey(*c.ticked);
+        step.tick(*c.ticked);
     if (c.accept)
         step.ok();
     else
@@ -400,9 +400,9 @@ TEST_P(PrintJobAnswerKey, OfferedOnlyWhenGivenAndTakenOnOk)
 
     const auto dialogs = ui.callsOf(Kind::PrintDialog);
     ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].answerKeyShown,
+    EXPECT_EQ(dialogs[0].choiceShown,
               c.offered ? std::optional<bool>(c.before) : std::optional<bool>());
-    EXPECT_EQ(choice, c.after);
+    EXPECT_EQ(choice.on, c.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(

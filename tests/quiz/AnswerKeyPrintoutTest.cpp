@@ -237,12 +237,12 @@ TEST_F(KeyToPdf, QuizPagesThenKeyPages)
 {
     MyQuizPrintout quizPages(quiz);
     AnswerKeyPrintout keyPages(longKey(120));
-    bool withKey = false;
-    ChainedPrintout both(quizPages, keyPages, withKey);
+    PrintChoice withKey{"Answer key", "Also print an answer key", false};
+    ChainedPrintout both(quizPages, keyPages, withKey.on);
     const QString pdf = folder.path("key.pdf");
-    ui.expectPrintDialog(pdf.toStdString()).answerKey(true).ok();
+    ui.expectPrintDialog(pdf.toStdString()).tick(true).ok();
     ASSERT_TRUE(printer.Print(&window, both, true, &withKey));
-    EXPECT_TRUE(withKey);
+    EXPECT_TRUE(withKey.on);
 
     const int quizCount = quizPages.pageCount();
     const int keyCount = keyPages.pageCount();
@@ -262,8 +262,8 @@ TEST_F(KeyToPdf, QuizPagesThenKeyPages)
     EXPECT_EQ(ui.announcedPages().back(), quizCount + 1);
     const auto dialogs = ui.callsOf(Kind::PrintDialog);
     ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[0].answerKeyShown, std::optional<bool>(false));
-    EXPECT_EQ(dialogs[1].answerKeyShown, std::optional<bool>(true));
+    EXPECT_EQ(dialogs[0].choiceShown, std::optional<bool>(false));
+    EXPECT_EQ(dialogs[1].choiceShown, std::optional<bool>(true));
 }
 
 } // namespace

@@ -28,9 +28,9 @@ ScriptedUi::PrintStep& ScriptedUi::PrintStep::queue(std::string name)
     return *this;
 }
 
-ScriptedUi::PrintStep& ScriptedUi::PrintStep::answerKey(bool on)
+ScriptedUi::PrintStep& ScriptedUi::PrintStep::tick(bool on)
 {
-    keyChoice = on;
+    ticked = on;
     return *this;
 }
 
@@ -69,7 +69,7 @@ MessageAnswer ScriptedUi::messageBox(QObject* owner, const std::string& text,
     for (const std::string* shown : {&text, &caption})
         if (QString::fromStdString(*shown).toStdString() != *shown)
             ADD_FAILURE() << "a message that is not UTF-8: " << *shown;
-    logCall({Call::Kind::Message, text, caption, icon, buttons, owner, {}, {}, {}, {}});
+    logCall({Call::Kind::Message, text, caption, icon, buttons, owner, {}, {}, {}, {}, {}, {}});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     if (answers.empty()) {
@@ -83,7 +83,7 @@ MessageAnswer ScriptedUi::messageBox(QObject* owner, const std::string& text,
 
 int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values)
 {
-    Call call{Call::Kind::Dialog, dialog.name, {}, {}, {}, owner, dialog.id, {}, {}, {}};
+    Call call{Call::Kind::Dialog, dialog.name, {}, {}, {}, owner, dialog.id, {}, {}, {}, {}, {}};
     for (const DialogValues::Field& field : values.fields()) {
         if (field.kind == DialogValues::Kind::Text)
             call.shownTexts[field.controlId] = values.text(field.controlId);
@@ -112,7 +112,7 @@ int ScriptedUi::runDialog(QObject* owner, const DialogTemplate& dialog, DialogVa
 bool ScriptedUi::fileDialog(QObject* owner, FileChoice& choice, bool save)
 {
     logCall({save ? Call::Kind::SaveFile : Call::Kind::OpenFile, choice.fileName, {}, {}, {},
-             owner, {}, {}, {}, {}});
+             owner, {}, {}, {}, {}, {}, {}});
     EXPECT_EQ(choice.filterName + " (" + choice.pattern + ")", "Quiz Files (*.qzz)");
     EXPECT_EQ(choice.defaultExtension, "qzz");
     if (fileSteps.empty()) {
@@ -145,12 +145,15 @@ ScriptedUi::PrintStep& ScriptedUi::expectPrintDialog(std::string outputFile)
 }
 
 bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
-                             bool* answerKey)
+                             PrintChoice* choice)
 {
     Call call{Call::Kind::PrintDialog, std::to_string(firstPage) + "-" + std::to_string(lastPage),
-              {}, {}, {}, owner, {}, {}, {}, {}};
-    if (answerKey)
-        call.answerKeyShown = *answerKey;
+              {}, {}, {}, owner, {}, {}, {}, {}, {}, {}};
+    if (choice) {
+        call.choiceShown = choice->on;
+        call.choiceTab = choice->tab;
+        call.choiceBox = choice->box;
+    }
     logCall(std::move(call));
     if (printSteps.empty()) {
         ADD_FAILURE() << "unscripted print dialog";
@@ -158,12 +161,12 @@ bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, i
     }
     const PrintStep step = printSteps.front();
     printSteps.pop_front();
-    if (step.keyChoice && !answerKey)
-        ADD_FAILURE() << "the script sets the answer key in a print dialog that does not offer it";
+    if (step.ticked && !choice)
+        ADD_FAILURE() << "the script ticks a box in a print dialog that offers none";
     if (!step.accepted)
         return false;
-    if (step.keyChoice && answerKey)
-        *answerKey = *step.keyChoice;
+    if (step.ticked && choice)
+        choice->on = *step.ticked;
     if (step.queueName.empty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(step.outputFile));
@@ -221,23 +224,24 @@ std::unique_ptr<PrintingProgress> ScriptedUi::openPrintingDialog(QObject* owner,
             closeWatcher();
     });
     printingShown = true;
-    logCall({Call::Kind::Printing, documentLine, printerLine, {}, {}, owner, {}, {}, {}, {}});
+    logCall({Call::Kind::Printing, documentLine, printerLine, {}, {}, owner, {}, {}, {}, {}, {},
+             {}});
     return progress;
 }
 
 void ScriptedUi::beep()
 {
-    logCall({Call::Kind::Beep, {}, {}, {}, {}, nullptr, {}, {}, {}, {}});
+    logCall({Call::Kind::Beep, {}, {}, {}, {}, nullptr, {}, {}, {}, {}, {}, {}});
 }
 
 void ScriptedUi::showHelpContents(QObject* owner, const std::string& helpFile)
 {
-    logCall({Call::Kind::ShowHelp, helpFile, {}, {}, {}, owner, {}, {}, {}, {}});
+    logCall({Call::Kind::ShowHelp, helpFile, {}, {}, {}, owner, {}, {}, {}, {}, {}, {}});
 }
 
 void ScriptedUi::closeHelp(const std::string& helpFile)
 {
-    logCall({Call::Kind::CloseHelp, helpFile, {}, {}, {}, nullptr, {}, {}, {}, {}});
+    logCall({Call::Kind::CloseHelp, helpFile, {}, {}, {}, nullptr, {}, {}, {}, {}, {}, {}});
 }
 
 std::vector<ScriptedUi::Call> ScriptedUi::callsOf(Call::Kind kind) const

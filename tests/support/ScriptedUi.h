@@ -42,8 +42,11 @@ public:
         DialogId dialog = DialogId::FirstDialog;
         std::map<int, std::string> shownTexts;
         std::map<int, std::uint32_t> shownChoices;
-        // The print dialog: whether it offered the answer key, and ticked or not.
-        std::optional<bool> answerKeyShown;
+        // The print dialog: whether it offered a choice on a tab of its own, and ticked or not,
+        // with the tab's title and the check box's text.
+        std::optional<bool> choiceShown;
+        std::string choiceTab;
+        std::string choiceBox;
 
         // A dialog's values as it showed them, as the record it runs with.
         template <typename Record>
@@ -116,8 +119,8 @@ public:
         PrintStep& copies(int count);
         // Chooses a print server's queue instead of a file.
         PrintStep& queue(std::string name);
-        // Ticks or clears "Also print an answer key"; the dialog must offer it.
-        PrintStep& answerKey(bool on);
+        // Ticks or clears the check box of the dialog's own tab; the dialog must offer one.
+        PrintStep& tick(bool on);
         void ok() { accepted = true; }
         void cancel() { accepted = false; }
 
@@ -129,7 +132,7 @@ public:
         int fromPage = 0;
         int toPage = 0;
         int copyCount = 1;
-        std::optional<bool> keyChoice;
+        std::optional<bool> ticked;
         bool accepted = false;
     };
 
@@ -163,7 +166,7 @@ public:
     bool openFileDialog(QObject* owner, FileChoice& choice) override;
     bool saveFileDialog(QObject* owner, FileChoice& choice) override;
     bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
-                     bool* answerKey) override;
+                     PrintChoice* choice) override;
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
                                                          const std::string& documentLine,
                                                          const std::string& printerLine) override;

@@ -194,7 +194,7 @@ TEST_F(PracticeResults, PrintingRestartsTheCountWithANewQuestionAndKeepsTheVerdi
     EXPECT_EQ(pdfPageCount(folder.path("results.pdf")), 1);
     EXPECT_EQ(ui.callsOf(Kind::Printing)[0].text, "'Results' on the");
     // Only a quiz has an answer key to offer.
-    EXPECT_FALSE(ui.callsOf(Kind::PrintDialog)[0].answerKeyShown.has_value());
+    EXPECT_FALSE(ui.callsOf(Kind::PrintDialog)[0].choiceShown.has_value());
     EXPECT_EQ(view.session().correctCount(), 0u);
     EXPECT_EQ(view.session().triedCount(), 0u);
     EXPECT_TRUE(view.session().asksForName());
