@@ -1,12 +1,16 @@
 #include "print/ChainedPrintout.h"
 
-ChainedPrintout::ChainedPrintout(LinePrintout& first, LinePrintout& second,
-                                 const bool& secondWanted)
+ChainedPrintout::ChainedPrintout(Printout& first, Printout& second, const bool& secondWanted)
     : Printout(first.title())
     , first(first)
     , second(second)
     , secondWanted(secondWanted)
 {
+}
+
+int ChainedPrintout::pageCount() const
+{
+    return first.pageCount() + (withSecond() ? second.pageCount() : 0);
 }
 
 bool ChainedPrintout::hasPage(int page) const

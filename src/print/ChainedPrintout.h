@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/LinePrintout.h"
+#include "print/Printout.h"
 
 // One printout, then, while a switch is on, a second one on pages of its own, the pages
 // numbered on from the first's: the print dialog's range, has-page and "Printing" all count
@@ -8,9 +8,10 @@
 // when the surface is handed over, so a choice made in the print dialog takes effect.
 class ChainedPrintout : public Printout {
 public:
-    ChainedPrintout(LinePrintout& first, LinePrintout& second, const bool& secondWanted);
+    ChainedPrintout(Printout& first, Printout& second, const bool& secondWanted);
 
     PageLimits pageLimits() const override { return first.pageLimits(); }
+    int pageCount() const override;
     bool hasPage(int page) const override;
     void takeSurface(TextSurface& surface, int pageWidth, int pageHeight) override;
     void printPage(int page, TextSurface& surface) override;
@@ -23,8 +24,8 @@ public:
 private:
     bool withSecond() const { return secondWanted && secondTaken; }
 
-    LinePrintout& first;
-    LinePrintout& second;
+    Printout& first;
+    Printout& second;
     const bool& secondWanted;
     // Whether the second printout was laid out for this job.
     bool secondTaken = false;

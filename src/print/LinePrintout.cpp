@@ -21,8 +21,3 @@ std::vector<LineRange> breakIntoPages(int lineCount, int pageHeight, int top, in
     }
     return pages;
 }
-
-bool LinePrintout::hasPage(int page) const
-{
-    return page >= 1 && static_cast<std::size_t>(page) <= pages.size();
-}

@@ -19,8 +19,7 @@ class LinePrintout : public Printout {
 public:
     using Printout::Printout;
 
-    bool hasPage(int page) const override;
-    int pageCount() const { return static_cast<int>(pages.size()); }
+    int pageCount() const override { return static_cast<int>(pages.size()); }
 
 protected:
     void setPages(std::vector<LineRange> broken) { pages = std::move(broken); }

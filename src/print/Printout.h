@@ -20,8 +20,9 @@ public:
     const std::string& title() const { return documentTitle; }
 
     virtual PageLimits pageLimits() const { return {}; }
-    // Page 1 alone, unless a printout has more.
-    virtual bool hasPage(int page) const { return page == 1; }
+    // Page 1 alone, unless a printout has more. Known once the surface has been taken.
+    virtual int pageCount() const { return 1; }
+    virtual bool hasPage(int page) const { return page >= 1 && page <= pageCount(); }
     // The surface the pages will be painted on, for measuring, and its page size.
     virtual void takeSurface(TextSurface&, int pageWidth, int pageHeight)
     {
