@@ -349,7 +349,18 @@ HelpDocument programHelp()
               "<p>Asks for the student's first and last name and prints the number of "
               "correct answers out of the number tried. Once you have given the name, the "
               "score starts again from zero and the practice goes on with a new "
-              "question.</p>"},
+              "question.</p>"
+              "<p>To print the answers that were wrong as well, tick the print dialog's "
+              "<a href=\"#review\">Review</a> option.</p>"},
+             {"review", "Review", 0, "Practice menu, Print Results: the Review tab of the "
+              "print dialog.",
+              "<p>With \"Also print the questions to review\" ticked, the results page comes "
+              "out as always, followed by pages of their own headed Questions to review and "
+              "the student's name: every answer marked wrong since the score last started "
+              "from zero, with its number, the question, the answer typed, the correct "
+              "answer and, where Valkora can tell, why it was wrong. The latest 1000 are "
+              "listed, and a line counts any earlier ones. The last lines count the "
+              "mistakes by kind. The tick stays as you left it until Valkora ends.</p>"},
              {"quitpractice", "Quit Practice", cmd::QuitPractice,
               "Practice menu, Quit Practice. Key: Home.",
               "<p>Ends the practice and brings back the ion lists. If any answer has been "

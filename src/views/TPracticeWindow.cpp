@@ -5,6 +5,8 @@
 #include "platform/Ui.h"
 #include "practice/FeedbackBand.h"
 #include "practice/MyPrintout.h"
+#include "practice/ReviewPrintout.h"
+#include "print/ChainedPrintout.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogRecords.h"
 #include "views/DrawnText.h"
@@ -102,10 +104,17 @@ void TPracticeWindow::printResultsAndRestart(bool sessionGoesOn)
     names = {};
     if (runDialog<DialogId::NameDlg>(ui, this, names) != dialogOk)
         return;
-    MyPrintout printout("Results", names.last, names.first, drill.correctCount(),
-                        drill.triedCount());
+    MyPrintout results("Results", names.last, names.first, drill.correctCount(),
+                       drill.triedCount());
+    std::string student = names.first;
+    if (!student.empty() && !names.last.empty())
+        student += ' ';
+    student += names.last;
+    // Laid out from the log while the job runs, before the restart empties it.
+    ReviewPrintout review(drill.review(), student);
+    ChainedPrintout printout(results, review, reviewChoice.on);
     const ShownParts before = partsIfHeard();
-    printer.Print(this, printout, true);
+    printer.Print(this, printout, true, &reviewChoice);
     drill.restartAfterPrint();
     forgetShownParts();
     if (sessionGoesOn)

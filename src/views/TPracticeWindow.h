@@ -3,6 +3,7 @@
 #include "gui/Caret.h"
 #include "gui/Printer.h"
 #include "platform/CommandTable.h"
+#include "platform/Ui.h"
 #include "resources/DialogRecords.h"
 #include "practice/PracticeSession.h"
 
@@ -16,7 +17,6 @@
 
 class Clock;
 class Random;
-class Ui;
 
 // The practice view: shows the drill's question, the typed answer, the verdict and the score,
 // and feeds every typed character to the session.
@@ -99,5 +99,7 @@ private:
     // NAMEDLG: first name, last name.
     StudentName names;
     Printer printer;
+    // Whether the questions to review follow the results: off at first, then as last chosen.
+    PrintChoice reviewChoice{"Review", "Also print the questions to review", false};
     mutable std::optional<ShownParts> shownCache;
 };

@@ -193,8 +193,10 @@ TEST_F(PracticeResults, PrintingRestartsTheCountWithANewQuestionAndKeepsTheVerdi
     view.printResults();
     EXPECT_EQ(pdfPageCount(folder.path("results.pdf")), 1);
     EXPECT_EQ(ui.callsOf(Kind::Printing)[0].text, "'Results' on the");
-    // Only a quiz has an answer key to offer.
-    EXPECT_FALSE(ui.callsOf(Kind::PrintDialog)[0].choiceShown.has_value());
+    // The questions to review are offered, and left out until ticked.
+    EXPECT_EQ(ui.callsOf(Kind::PrintDialog)[0].choiceShown, std::optional<bool>(false));
+    EXPECT_EQ(ui.callsOf(Kind::PrintDialog)[0].choiceTab, "Review");
+    EXPECT_EQ(ui.callsOf(Kind::PrintDialog)[0].choiceBox, "Also print the questions to review");
     EXPECT_EQ(view.session().correctCount(), 0u);
     EXPECT_EQ(view.session().triedCount(), 0u);
     EXPECT_TRUE(view.session().asksForName());
@@ -206,6 +208,35 @@ TEST_F(PracticeResults, PrintingRestartsTheCountWithANewQuestionAndKeepsTheVerdi
     ui.expectDialog(DialogId::NameDlg).cancel();
     view.printResults();
     EXPECT_EQ(ui.callsOf(Kind::Dialog).back().shown<StudentName>(), StudentName{});
+}
+
+// Ticked, the answers marked wrong before the count restarts follow the results page as it
+// always was, on pages of their own.
+TEST_F(PracticeResults, QuestionsToReviewFollowTheResultsPageWhenTicked)
+{
+    for (const char* typed : {"Sodium chlorid", "NaCl2", "Sodium chloride"})
+        answer(typed);
+    const ReviewLog marked = view.session().review();
+    ui.expectDialog(DialogId::NameDlg).fill(StudentName{"Ann", "Lee"}).ok();
+    ui.expectPrintDialog(pdf()).tick(true).ok();
+    view.printResults();
+
+    const std::optional<QString> text = pdfText(folder.path("results.pdf"));
+    if (!text)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QStringList pages = text->split(u'\f');
+    EXPECT_EQ(pages.takeFirst().simplified(),
+              "Symbols and Charges Practice Results for: Ann Lee Number tried 1 out of 3");
+    QStringList lines{"Questions to review for: Ann Lee 1. Write the name of: NaCl Your answer: "
+                      "Sodium chlorid Correct answer: Sodium chloride",
+                      "2. Write the formula for: Sodium chloride Your answer: NaCl2 Correct "
+                      "answer: NaCl"};
+    for (const ReviewEntry& entry : marked.entries())
+        for (const answer_diagnosis::Finding& finding : entry.findings)
+            lines << QString::fromLatin1(finding.sentence);
+    const QString review = pages.join(u' ').simplified();
+    for (const QString& line : lines)
+        EXPECT_TRUE(review.contains(line)) << line.toStdString() << "\n" << review.toStdString();
 }
 
 TEST_F(PracticeResults, CancelInTheNameDialogChangesNothing)
