@@ -96,7 +96,7 @@ public:
     int runDialog(QObject*, const DialogTemplate&, DialogValues&) override { return dialogCancel; }
     bool openFileDialog(QObject*, FileChoice&) override { return false; }
     bool saveFileDialog(QObject*, FileChoice&) override { return false; }
-    bool printDialog(QObject*, QPrinter&, int, int, bool*) override { return false; }
+    bool printDialog(QObject*, QPrinter&, int, int, PrintChoice*) override { return false; }
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject*, const std::string&,
                                                          const std::string&) override
     {
