@@ -3,6 +3,7 @@
 #include "gui/MeasuringSurface.h"
 #include "gui/QPainterSurface.h"
 #include "platform/Latin1.h"
+#include "print/PageLoop.h"
 #include "print/Printout.h"
 
 #include <QBuffer>
@@ -14,33 +15,32 @@
 
 namespace {
 
+// A PDF being written takes every page it is given; nobody stops it part way.
+class WriterPages final : public PageTarget {
+public:
+    explicit WriterPages(QPdfWriter& writer) : writer(writer) {}
+    bool newPage() override { return writer.newPage(); }
+    bool stopBefore(int) override { return false; }
+
+private:
+    QPdfWriter& writer;
+};
+
 bool paint(Printout& printout, QPdfWriter& writer)
 {
     MeasuringSurface measuring(writer);
     printout.takeSurface(measuring, writer.width(), writer.height());
-    printout.beginPrinting();
-    const Printout::PageLimits limits = printout.pageLimits();
-    bool painted = false;
-    if (printout.hasPage(limits.first)) {
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            painted = true;
-            painter.setFont(QGuiApplication::font());
-            QPainterSurface surface(painter);
-            printout.beginDocument(limits.first, limits.last);
-            for (int n = limits.first; n <= limits.last && printout.hasPage(n); ++n) {
-                if (n != limits.first && !writer.newPage()) {
-                    painted = false;
-                    break;
-                }
-                printout.printPage(n, surface);
-            }
-            painted = painter.end() && painted;
-            printout.endDocument();
-        }
-    }
-    printout.endPrinting();
-    return painted;
+    // A printout without pages makes no PDF.
+    if (!printout.hasPage(1))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    painter.setFont(QGuiApplication::font());
+    QPainterSurface surface(painter);
+    WriterPages target(writer);
+    const bool painted = printPages(printout, surface, target, 1, 2147483647) == PagesOutcome::Printed;
+    return painter.end() && painted;
 }
 
 } // namespace

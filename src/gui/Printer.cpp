@@ -5,6 +5,7 @@
 #include "gui/QPainterSurface.h"
 #include "platform/Latin1.h"
 #include "platform/Ui.h"
+#include "print/PageLoop.h"
 #include "print/PdfCheck.h"
 #include "print/Printout.h"
 
@@ -85,6 +86,10 @@ private:
 
 enum class Outcome { Printed, Cancelled, Failed, FileIncomplete };
 
+// The page numbers a job may ask for: every printout numbers its pages from 1.
+constexpr int firstPage = 1;
+constexpr int lastPage = 2147483647;
+
 // A job for a printer's queue is painted into a PDF in a folder of its own first, with the
 // chosen printer's page, margins, orientation and resolution, and goes to the queue only once
 // it is complete. Painting on the queue's printer directly would hand the server every page
@@ -113,25 +118,37 @@ private:
     QTemporaryDir folder;
 };
 
-// Starts a page for every page from first to last that the printout has, once per copy.
-Outcome printPages(QPrinter& printer, TextSurface& surface, Printout& printout,
-                   PrintingProgress& progress, int first, int last)
+// The chosen printer, or the spool standing in for it, with "Printing" told of every page and
+// asked whether its Cancel was pressed.
+class PrinterPages final : public PageTarget {
+public:
+    PrinterPages(QPrinter& printer, PrintingProgress& progress) : printer(printer), progress(progress) {}
+
+    bool newPage() override { return printer.newPage(); }
+    bool stopBefore(int page) override
+    {
+        progress.showPage(page);
+        return progress.cancelled();
+    }
+
+private:
+    QPrinter& printer;
+    PrintingProgress& progress;
+};
+
+Outcome printAll(QPrinter& printer, TextSurface& surface, Printout& printout,
+                 PrintingProgress& progress, int first, int last)
 {
     // Copies the printer cannot make itself are further passes.
     const int passes = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
-    bool firstPage = true;
-    for (int pass = 0; pass < passes; ++pass) {
-        for (int n = first; n <= last && printout.hasPage(n); ++n) {
-            progress.showPage(n);
-            if (progress.cancelled())
-                return Outcome::Cancelled;
-            if (!firstPage && !printer.newPage())
-                return Outcome::Failed;
-            firstPage = false;
-            printout.printPage(n, surface);
-            if (n == last)
-                break;
-        }
+    PrinterPages target(printer, progress);
+    switch (printPages(printout, surface, target, first, last, passes)) {
+    case PagesOutcome::Stopped:
+        return Outcome::Cancelled;
+    case PagesOutcome::Failed:
+        return Outcome::Failed;
+    case PagesOutcome::Printed:
+        break;
     }
     return progress.cancelled() ? Outcome::Cancelled : Outcome::Printed;
 }
@@ -206,18 +223,17 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, PrintC
 {
     QPrinter& printer = *qtPrinter;
     OverrideCursor waiting(Qt::WaitCursor);
-    const Printout::PageLimits limits = printout.pageLimits();
     // Named first, so that printing to a file offers the document's name.
     printer.setDocName(fromLatin1Bytes(printout.title()));
     if (showDialog) {
         // Printer, copies and pages are chosen with the ordinary arrow.
         const OverrideCursor choosing(Qt::ArrowCursor);
-        if (!ui.printDialog(parent, printer, limits.first, limits.last, choice))
+        if (!ui.printDialog(parent, printer, firstPage, lastPage, choice))
             return false;
     }
 
-    int first = limits.first;
-    int last = limits.last;
+    int first = firstPage;
+    int last = lastPage;
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         first = printer.fromPage();
         last = printer.toPage();
@@ -234,7 +250,6 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, PrintC
 
     MeasuringSurface measuring(target);
     printout.takeSurface(measuring, target.width(), target.height());
-    printout.beginPrinting();
 
     Outcome outcome = Outcome::Printed;
     bool begun = false;
@@ -254,8 +269,7 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, PrintC
             begun = !spool;
             painter.setFont(QApplication::font());
             QPainterSurface surface(painter);
-            printout.beginDocument(first, last);
-            outcome = printPages(target, surface, printout, *progress, first, last);
+            outcome = printAll(target, surface, printout, *progress, first, last);
             if (outcome == Outcome::Cancelled)
                 target.abort();
             if (!painter.end() && outcome == Outcome::Printed)
@@ -267,7 +281,6 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, PrintC
             // refused for the same reason.
             if (outcome != Outcome::Cancelled && !pagesFile.isEmpty() && !fileIsWhole(pagesFile))
                 outcome = Outcome::FileIncomplete;
-            printout.endDocument();
             // A Cancel pressed while the last page was finished still keeps the job back.
             if (spool && outcome == Outcome::Printed && progress->cancelled())
                 outcome = Outcome::Cancelled;
@@ -277,7 +290,6 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, PrintC
         }
     }
     waiting.restore();
-    printout.endPrinting();
     disabled.enable();
     progress.reset();
 

@@ -36,31 +36,3 @@ void ChainedPrintout::printPage(int page, TextSurface& surface)
     else
         second.printPage(page - first.pageCount(), surface);
 }
-
-void ChainedPrintout::beginPrinting()
-{
-    first.beginPrinting();
-    if (withSecond())
-        second.beginPrinting();
-}
-
-void ChainedPrintout::beginDocument(int firstPage, int lastPage)
-{
-    first.beginDocument(firstPage, lastPage);
-    if (withSecond())
-        second.beginDocument(firstPage, lastPage);
-}
-
-void ChainedPrintout::endDocument()
-{
-    first.endDocument();
-    if (withSecond())
-        second.endDocument();
-}
-
-void ChainedPrintout::endPrinting()
-{
-    first.endPrinting();
-    if (withSecond())
-        second.endPrinting();
-}

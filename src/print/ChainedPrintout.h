@@ -10,16 +10,10 @@ class ChainedPrintout : public Printout {
 public:
     ChainedPrintout(Printout& first, Printout& second, const bool& secondWanted);
 
-    PageLimits pageLimits() const override { return first.pageLimits(); }
     int pageCount() const override;
     bool hasPage(int page) const override;
     void takeSurface(TextSurface& surface, int pageWidth, int pageHeight) override;
     void printPage(int page, TextSurface& surface) override;
-
-    void beginPrinting() override;
-    void beginDocument(int firstPage, int lastPage) override;
-    void endDocument() override;
-    void endPrinting() override;
 
 private:
     bool withSecond() const { return secondWanted && secondTaken; }

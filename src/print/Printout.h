@@ -8,18 +8,12 @@
 // painted on the printer's surface in its own pixels.
 class Printout {
 public:
-    struct PageLimits {
-        int first = 1;
-        int last = 2147483647;
-    };
-
     explicit Printout(std::string title) : documentTitle(std::move(title)) {}
     virtual ~Printout() = default;
 
     // The document name, shown in "Printing" and handed to the printing system.
     const std::string& title() const { return documentTitle; }
 
-    virtual PageLimits pageLimits() const { return {}; }
     // Page 1 alone, unless a printout has more. Known once the surface has been taken.
     virtual int pageCount() const { return 1; }
     virtual bool hasPage(int page) const { return page >= 1 && page <= pageCount(); }
@@ -30,11 +24,6 @@ public:
         height = pageHeight;
     }
     virtual void printPage(int page, TextSurface& surface) = 0;
-
-    virtual void beginPrinting() {}
-    virtual void beginDocument(int /*first*/, int /*last*/) {}
-    virtual void endDocument() {}
-    virtual void endPrinting() {}
 
 protected:
     int pageWidth() const { return width; }

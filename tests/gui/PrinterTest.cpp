@@ -34,16 +34,7 @@ public:
         windowEnabledWhilePrinting = window->isEnabled();
         surface.drawText(10, 10, "Page " + std::to_string(page));
     }
-    void beginPrinting() override { steps.push_back("begin printing"); }
-    void beginDocument(int first, int last) override
-    {
-        steps.push_back("begin document " + std::to_string(first) + "-" + std::to_string(last));
-    }
-    void endDocument() override { steps.push_back("end document"); }
-    void endPrinting() override { steps.push_back("end printing"); }
-
     std::vector<int> printed;
-    Strings steps;
     bool windowEnabledWhilePrinting = true;
 
 private:
@@ -70,8 +61,6 @@ TEST_F(PrintJob, PrintsEveryPageAndNamesTheDocumentAndPrinter)
     EXPECT_TRUE(printer.Print(&window, printout, true));
 
     EXPECT_EQ(printout.printed, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(printout.steps, (Strings{"begin printing", "begin document 1-2147483647",
-                                       "end document", "end printing"}));
     EXPECT_EQ(pdfPageCount(folder.path("out.pdf")), 3);
     EXPECT_EQ(ui.announcedPages(), (std::vector<int>{1, 2, 3}));
     const auto printing = ui.callsOf(Kind::Printing);
@@ -99,7 +88,6 @@ TEST_F(PrintJob, CancelInThePrintDialogPrintsNothingAndSaysNothing)
     ui.expectPrintDialog(pdf("out.pdf")).cancel();
     EXPECT_FALSE(printer.Print(&window, printout, true));
     EXPECT_TRUE(printout.printed.empty());
-    EXPECT_TRUE(printout.steps.empty());
     EXPECT_TRUE(ui.callsOf(Kind::Printing).empty());
     EXPECT_TRUE(ui.messages().empty());
     EXPECT_FALSE(folder.exists("out.pdf"));
@@ -138,7 +126,6 @@ TEST_F(PrintJob, APageRangeAndCopiesSelectAmongTheRealPages)
     // A PDF file makes no copies itself: each copy is a further pass.
     EXPECT_EQ(printout.printed, (std::vector<int>{2, 3, 2, 3}));
     EXPECT_EQ(pdfPageCount(folder.path("out.pdf")), 4);
-    EXPECT_EQ(printout.steps[1], "begin document 2-3");
 }
 
 TEST_F(PrintJob, ASurfaceThatCannotBeMadeIsAnError)
@@ -187,13 +174,11 @@ std::string cursorShown()
 class WatchedPrintout : public CountedPrintout {
 public:
     using CountedPrintout::CountedPrintout;
-    PageLimits pageLimits() const override
+    void takeSurface(TextSurface& surface, int pageWidth, int pageHeight) override
     {
-        cursors.push_back("page limits " + cursorShown());
-        return {};
+        cursors.push_back("take surface " + cursorShown());
+        CountedPrintout::takeSurface(surface, pageWidth, pageHeight);
     }
-    void beginPrinting() override { cursors.push_back("begin printing " + cursorShown()); }
-    void endPrinting() override { cursors.push_back("end printing " + cursorShown()); }
 
     mutable Strings cursors;
 };
@@ -209,8 +194,7 @@ TEST_F(PrintJob, TheWaitCursorShowsFromTheStartButTheArrowInThePrintDialog)
             printout.cursors.push_back("printing " + cursorShown());
     });
     ASSERT_TRUE(printer.Print(&window, printout, true));
-    EXPECT_EQ(printout.cursors, (Strings{"page limits wait", "print dialog arrow", "begin printing wait",
-                                         "printing wait", "end printing none"}));
+    EXPECT_EQ(printout.cursors, (Strings{"print dialog arrow", "take surface wait", "printing wait"}));
     EXPECT_EQ(cursorShown(), "none");
 }
 
@@ -266,15 +250,13 @@ INSTANTIATE_TEST_SUITE_P(
                       WayOut{"without_the_dialog", 0, false, false, 0, 0, "out.pdf", true}),
     [](const ::testing::TestParamInfo<WayOut>& info) { return std::string(info.param.name); });
 
-// Notes whether the window was still disabled and "Printing" still open when the job ended
-// the printout.
+// Notes whether the window was still disabled and "Printing" still open at each moment.
 class OrderedPrintout : public CountedPrintout {
 public:
     OrderedPrintout(int pages, QWidget* window, const ScriptedUi& ui)
         : CountedPrintout(pages, window), window(window), ui(ui)
     {
     }
-    void endPrinting() override { moments.push_back("end printing" + windowState() + printingState()); }
     std::string windowState() const { return window->isEnabled() ? ", window enabled" : ", window disabled"; }
     std::string printingState() const { return ui.printingOpen() ? ", printing open" : ", printing closed"; }
 
@@ -285,7 +267,7 @@ private:
     const ScriptedUi& ui;
 };
 
-TEST_F(PrintJob, TheJobEndsThePrintoutThenFreesTheWindowThenClosesPrintingThenSpeaks)
+TEST_F(PrintJob, TheJobFreesTheWindowThenClosesPrintingThenSpeaks)
 {
     for (const int cancelAt : {0, 2}) {
         SCOPED_TRACE(cancelAt ? "cancelled" : "printed");
@@ -298,7 +280,7 @@ TEST_F(PrintJob, TheJobEndsThePrintoutThenFreesTheWindowThenClosesPrintingThenSp
                 printout.moments.push_back("message" + printout.windowState() + printout.printingState());
         });
         printer.Print(&window, printout, true);
-        Strings expected{"end printing, window disabled, printing open", "printing closes, window enabled"};
+        Strings expected{"printing closes, window enabled"};
         if (cancelAt)
             expected.push_back("message, window enabled, printing closed");
         EXPECT_EQ(printout.moments, expected);
