@@ -9,16 +9,38 @@ CatalogueCommands::CatalogueCommands(Ui& ui, CatalogueStore& store, TSymbolWindo
     : ui(ui)
     , store(store)
     , view(view)
-    , editor(ui, &view, store.catalogue(),
-             {[this] { SaveCations(); }, [this] { SaveAnions(); }, [this] { SaveBoth(); },
-              [this] { this->view.catalogueChanged(); }})
+    , editor(ui, &view, store.catalogue())
 {
 }
 
 void CatalogueCommands::LoadIons()
 {
+    readBoth();
+    view.catalogueChanged();
+}
+
+void CatalogueCommands::readBoth()
+{
     reportLoad(store.loadCations());
     reportLoad(store.loadAnions());
+}
+
+void CatalogueCommands::edit(CatalogueEditor::Changed (CatalogueEditor::*command)())
+{
+    using Changed = CatalogueEditor::Changed;
+    switch ((editor.*command)()) {
+    case Changed::Nothing:
+        return;
+    case Changed::Cations:
+        SaveCations();
+        break;
+    case Changed::Anions:
+        SaveAnions();
+        break;
+    case Changed::Both:
+        SaveBoth();
+        break;
+    }
     view.catalogueChanged();
 }
 
@@ -48,36 +70,30 @@ void CatalogueCommands::reportSave(const char* fileName, SaveResult result)
     }
 }
 
-SaveResult CatalogueCommands::SaveCations()
+void CatalogueCommands::SaveCations()
 {
     const SaveResult result = store.saveCations();
     reportSave(catalogue_file::cationFileName, result);
     // The other program's entries are taken in and this edit is dropped.
-    if (result == SaveResult::ChangedElsewhere) {
+    if (result == SaveResult::ChangedElsewhere)
         reportLoad(store.loadCations());
-        view.catalogueChanged();
-    }
-    return result;
 }
 
-SaveResult CatalogueCommands::SaveAnions()
+void CatalogueCommands::SaveAnions()
 {
     const SaveResult result = store.saveAnions();
     reportSave(catalogue_file::anionFileName, result);
-    if (result == SaveResult::ChangedElsewhere) {
+    if (result == SaveResult::ChangedElsewhere)
         reportLoad(store.loadAnions());
-        view.catalogueChanged();
-    }
-    return result;
 }
 
-BothSaved CatalogueCommands::SaveBoth()
+void CatalogueCommands::SaveBoth()
 {
     const BothSaved result = store.saveBoth();
     if (!result.refused()) {
         reportSave(catalogue_file::cationFileName, result.cations);
         reportSave(catalogue_file::anionFileName, result.anions);
-        return result;
+        return;
     }
     // One warning for the sort, naming each file that changed; neither file was written.
     const bool cationsChanged = result.cations == SaveResult::ChangedElsewhere;
@@ -93,6 +109,5 @@ BothSaved CatalogueCommands::SaveBoth()
                       " changed by another program. Your change was not saved; both lists have "
                       "been read again.",
                   "Warning", MessageIcon::Exclamation);
-    LoadIons();
-    return result;
+    readBoth();
 }

@@ -51,10 +51,10 @@ TFrame::TFrame(Ui& ui, Clock& clock, Random& random, QWidget* parent)
     frameCommands.bind(cmd::New, [this] { NewQuiz(); });
     frameCommands.bind(cmd::Open, [this] { OpenQuiz(); });
     frameCommands.bind(cmd::PrintList, [this] { symbolWindow->PrintList(); });
-    frameCommands.bind(cmd::Add, [this] { catalogueCommands.AddIon(); });
-    frameCommands.bind(cmd::Delete, [this] { catalogueCommands.DeleteIon(); });
-    frameCommands.bind(cmd::Change, [this] { catalogueCommands.ChangeIon(); });
-    frameCommands.bind(cmd::Sort, [this] { catalogueCommands.SortIons(); });
+    frameCommands.bind(cmd::Add, [this] { catalogueCommands.edit(&CatalogueEditor::AddIon); });
+    frameCommands.bind(cmd::Delete, [this] { catalogueCommands.edit(&CatalogueEditor::DeleteIon); });
+    frameCommands.bind(cmd::Change, [this] { catalogueCommands.edit(&CatalogueEditor::ChangeIon); });
+    frameCommands.bind(cmd::Sort, [this] { catalogueCommands.edit(&CatalogueEditor::SortIons); });
     frameCommands.bind(cmd::Practice, [this] { StartPractice(); });
     frameCommands.bind(cmd::QuitPractice, [this] { QuitPractice(); });
     frameCommands.bind(cmd::Return, [this] { MakeQuiz(); });

@@ -23,6 +23,12 @@ bool emptyOrBlankFirst(const std::string& text)
     return text.empty() || text.front() == ' ';
 }
 
+// What an edit of one side changed.
+CatalogueEditor::Changed changedSide(bool cation)
+{
+    return cation ? CatalogueEditor::Changed::Cations : CatalogueEditor::Changed::Anions;
+}
+
 } // namespace
 
 void TrimTrailingBlanks(std::string& text)
@@ -48,32 +54,28 @@ EntryCheck checkEntry(const IonEntry& ion, const EntryMessages& messages)
     return {std::nullopt, charge};
 }
 
-CatalogueEditor::CatalogueEditor(Ui& ui, QObject* owner, IonCatalogue& catalogue, Hooks hooks)
+CatalogueEditor::CatalogueEditor(Ui& ui, QObject* owner, IonCatalogue& catalogue)
     : ui(ui)
     , owner(owner)
     , catalogue(catalogue)
-    , hooks(std::move(hooks))
 {
 }
 
-void CatalogueEditor::AddIon()
+CatalogueEditor::Changed CatalogueEditor::AddIon()
 {
     if (runDialog<DialogId::FirstDialog>(ui, owner, choice) != dialogOk)
-        return;
-    if (choice.cation == 1)
-        AddCation();
-    else
-        AddAnion();
+        return Changed::Nothing;
+    return choice.cation == 1 ? AddCation() : AddAnion();
 }
 
-void CatalogueEditor::AddCation()
+CatalogueEditor::Changed CatalogueEditor::AddCation()
 {
-    addEntry(Side::Cation);
+    return addEntry(Side::Cation);
 }
 
-void CatalogueEditor::AddAnion()
+CatalogueEditor::Changed CatalogueEditor::AddAnion()
 {
-    addEntry(Side::Anion);
+    return addEntry(Side::Anion);
 }
 
 std::optional<std::int32_t> CatalogueEditor::askEntry(IonDialog dialog,
@@ -100,7 +102,7 @@ TIon CatalogueEditor::acceptedIon(std::int32_t charge) const
     return TIon(name, symbol, charge);
 }
 
-void CatalogueEditor::addEntry(Side side)
+CatalogueEditor::Changed CatalogueEditor::addEntry(Side side)
 {
     ion = {};
     const bool cation = side == Side::Cation;
@@ -108,9 +110,9 @@ void CatalogueEditor::addEntry(Side side)
         askEntry(cation ? &runDialog<DialogId::AddCat> : &runDialog<DialogId::AddAn>,
                  cation ? addCation : addAnion);
     if (!charge)
-        return;
+        return Changed::Nothing;
     (cation ? catalogue.cations : catalogue.anions).append(acceptedIon(*charge));
-    saved(side);
+    return changedSide(cation);
 }
 
 std::optional<std::pair<CatalogueEditor::Side, std::uint32_t>> CatalogueEditor::askNumber()
@@ -131,13 +133,13 @@ std::optional<std::pair<CatalogueEditor::Side, std::uint32_t>> CatalogueEditor::
     }
 }
 
-void CatalogueEditor::ChangeIon()
+CatalogueEditor::Changed CatalogueEditor::ChangeIon()
 {
-    if (const auto chosen = askNumber())
-        changeEntry(chosen->first, chosen->second);
+    const auto chosen = askNumber();
+    return chosen ? changeEntry(chosen->first, chosen->second) : Changed::Nothing;
 }
 
-void CatalogueEditor::changeEntry(Side side, std::uint32_t n)
+CatalogueEditor::Changed CatalogueEditor::changeEntry(Side side, std::uint32_t n)
 {
     const bool cation = side == Side::Cation;
     TIon& entry = (cation ? catalogue.cations : catalogue.anions).at(n - 1);
@@ -147,36 +149,27 @@ void CatalogueEditor::changeEntry(Side side, std::uint32_t n)
         askEntry(cation ? &runDialog<DialogId::ChangeCat> : &runDialog<DialogId::ChangeAn>,
                  cation ? addCation : changeAnion);
     if (!charge)
-        return;
+        return Changed::Nothing;
     entry = acceptedIon(*charge);
-    saved(side);
+    return changedSide(cation);
 }
 
-void CatalogueEditor::DeleteIon()
+CatalogueEditor::Changed CatalogueEditor::DeleteIon()
 {
     const auto chosen = askNumber();
     if (!chosen)
-        return;
-    (chosen->first == Side::Cation ? catalogue.cations : catalogue.anions).remove(chosen->second - 1);
-    saved(chosen->first);
+        return Changed::Nothing;
+    const bool cation = chosen->first == Side::Cation;
+    (cation ? catalogue.cations : catalogue.anions).remove(chosen->second - 1);
+    return changedSide(cation);
 }
 
-void CatalogueEditor::SortIons()
+CatalogueEditor::Changed CatalogueEditor::SortIons()
 {
     // Byte-wise unsigned order of the names, equal names keeping their order; symbols and
     // charges travel with their names.
     const auto byName = [](const TIon& a, const TIon& b) { return a.name < b.name; };
     std::stable_sort(catalogue.cations.items().begin(), catalogue.cations.items().end(), byName);
     std::stable_sort(catalogue.anions.items().begin(), catalogue.anions.items().end(), byName);
-    hooks.saveBoth();
-    hooks.repaint();
-}
-
-void CatalogueEditor::saved(Side side)
-{
-    if (side == Side::Cation)
-        hooks.saveCations();
-    else
-        hooks.saveAnions();
-    hooks.repaint();
+    return Changed::Both;
 }

@@ -4,7 +4,6 @@
 #include "resources/DialogRecords.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -30,32 +29,26 @@ struct EntryCheck {
 EntryCheck checkEntry(const IonEntry& ion, const EntryMessages& messages);
 
 // The Add, Change, Delete and Sort commands of the List menu: their dialogs, checks and
-// warnings, the edit of the lists and the save of the edited list's file. The dialogs'
-// records keep their contents from one command to the next.
+// warnings and the edit of the lists. Each says which lists it changed, for its owner to
+// save and show. The dialogs' records keep their contents from one command to the next.
 class CatalogueEditor {
 public:
-    struct Hooks {
-        std::function<void()> saveCations;
-        std::function<void()> saveAnions;
-        // Both files after the sort: both are checked before either is written.
-        std::function<void()> saveBoth;
-        std::function<void()> repaint; // the whole view, after every change
-    };
+    enum class Changed { Nothing, Cations, Anions, Both };
 
-    CatalogueEditor(Ui& ui, QObject* owner, IonCatalogue& catalogue, Hooks hooks);
+    CatalogueEditor(Ui& ui, QObject* owner, IonCatalogue& catalogue);
 
-    void AddIon();
-    void AddCation();
-    void AddAnion();
-    void ChangeIon();
-    void DeleteIon();
-    void SortIons();
+    Changed AddIon();
+    Changed AddCation();
+    Changed AddAnion();
+    Changed ChangeIon();
+    Changed DeleteIon();
+    Changed SortIons();
 
 private:
     enum class Side { Cation, Anion };
 
-    void addEntry(Side side);
-    void changeEntry(Side side, std::uint32_t number);
+    Changed addEntry(Side side);
+    Changed changeEntry(Side side, std::uint32_t number);
     // NUMBERDLG until a number of the chosen list is given; the chosen side and 1-based
     // number, or nothing when cancelled.
     std::optional<std::pair<Side, std::uint32_t>> askNumber();
@@ -64,12 +57,10 @@ private:
     std::optional<std::int32_t> askEntry(IonDialog dialog, const EntryMessages& messages);
     // The entry as it is stored: name and symbol without trailing blanks.
     TIon acceptedIon(std::int32_t charge) const;
-    void saved(Side side);
 
     Ui& ui;
     QObject* owner;
     IonCatalogue& catalogue;
-    Hooks hooks;
     // Both choices start at Cation.
     AddChoice choice{.cation = 1, .anion = 0};
     NumberEntry number{.number = {}, .cation = 1, .anion = 0};

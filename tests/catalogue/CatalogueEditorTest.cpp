@@ -81,7 +81,7 @@ TEST_P(EntryCheckTable, RefusesWithItsMessageOrStoresTheEntry)
     add(true, DialogId::AddCat).fill(IonEntry{e.name, e.symbol, e.charge}).ok();
     if (e.message)
         ui.expectDialog(DialogId::AddCat).cancel();
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
 
     if (e.message) {
         EXPECT_EQ(ui.messages(), Strings{std::string(e.message) + "|Warning"});
@@ -131,16 +131,16 @@ TEST_F(Editing, EachIonDialogHasItsOwnWarnings)
     };
     ui.expectDialog(DialogId::FirstDialog).ok();
     refuseAll(DialogId::AddCat);
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
     ui.expectDialog(DialogId::FirstDialog).fill(AddChoice{0, 1}).ok();
     refuseAll(DialogId::AddAn);
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
     refuseAll(DialogId::ChangeCat);
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
     refuseAll(DialogId::ChangeAn);
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
 
     EXPECT_EQ(ui.messages(), (Strings{
                                  "You must include a cation name.|Warning",
@@ -171,7 +171,7 @@ TEST_F(Editing, AddAppendsToTheChosenListAndRewritesOnlyItsFile)
     const QByteArray anionBytes = files.folder.read("valkora.ani");
     const QDateTime anionTime = QFileInfo(files.folder.path("valkora.ani")).lastModified();
     add(true, DialogId::AddCat).fill(IonEntry{"Sodium", "Na", "1"}).ok();
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
     ASSERT_EQ(cations().count(), 4u);
     EXPECT_EQ(cations().at(3), TIon("Sodium", "Na", 1));
     EXPECT_EQ(files.folder.read("valkora.cat").size(), 4 + 4 * 39);
@@ -180,7 +180,7 @@ TEST_F(Editing, AddAppendsToTheChosenListAndRewritesOnlyItsFile)
     EXPECT_EQ(QFileInfo(files.folder.path("valkora.ani")).lastModified(), anionTime);
 
     add(false, DialogId::AddAn).fill(IonEntry{"nitride", "N", "3-"}).ok();
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
     ASSERT_EQ(anions().count(), 3u);
     // Anion charges are stored without sign.
     EXPECT_EQ(anions().at(2), TIon("nitride", "N", 3));
@@ -191,11 +191,11 @@ TEST_F(Editing, EveryAddStartsEmptyEvenAfterOneCancelledHalfWay)
 {
     add(true, DialogId::AddCat).set(&IonEntry::name, "Half").set(&IonEntry::symbol, "Hf").ok();
     ui.expectDialog(DialogId::AddCat).set(&IonEntry::charge, "2").cancel();
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
     EXPECT_EQ(dialogs()[2].shown<IonEntry>(), (IonEntry{"Half", "Hf", ""}));
 
     add(true, DialogId::AddCat).cancel();
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
     EXPECT_EQ(dialogs().back().shown<IonEntry>(), IonEntry{});
     EXPECT_EQ(cations(), startingCations);
 }
@@ -204,7 +204,7 @@ TEST_F(Editing, ChangeFillsTheDialogFromTheEntryAndOverwritesItInPlace)
 {
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "2").ok();
     ui.expectDialog(DialogId::ChangeCat).fill(IonEntry{"Calcium  ", "Ca", "+2"}).ok();
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
     EXPECT_EQ(dialogs()[1].shown<IonEntry>(), (IonEntry{"Calcium", "Ca", "2"}));
     EXPECT_EQ(cations().at(1), TIon("Calcium", "Ca", 2));
 
@@ -213,7 +213,7 @@ TEST_F(Editing, ChangeFillsTheDialogFromTheEntryAndOverwritesItInPlace)
         .set(&IonEntry::name, "Magnesium")
         .set(&IonEntry::symbol, "Mg")
         .ok();
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
     EXPECT_EQ(cations().count(), 3u);
     EXPECT_EQ(cations().at(1), TIon("Magnesium", "Mg", 2));
     EXPECT_EQ(fileList("valkora.cat"), cations());
@@ -226,7 +226,7 @@ TEST_F(Editing, CancelInTheChangeDialogEndsTheCommand)
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "2").ok();
     ui.expectDialog(DialogId::ChangeCat).set(&IonEntry::name, "Other").cancel();
     // No NUMBERDLG is scripted after it: going back to it would fail the test.
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
     EXPECT_EQ(cations(), startingCations);
     EXPECT_EQ(files.folder.read("valkora.cat"), before);
     EXPECT_TRUE(ui.messages().empty());
@@ -237,10 +237,10 @@ TEST_F(Editing, AnionRangeMessagesDifferBetweenAddAndChange)
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
     ui.expectDialog(DialogId::ChangeAn).set(&IonEntry::charge, "-2").ok();
     ui.expectDialog(DialogId::ChangeAn).cancel();
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
     add(false, DialogId::AddAn).fill(IonEntry{"oxide", "O", "-2"}).ok();
     ui.expectDialog(DialogId::AddAn).cancel();
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
     EXPECT_EQ(ui.messages(), (Strings{"You must include an anion charge from 1+ to 4+.|Warning",
                                       "You must include a anion charge from 1- to 4-.|Warning"}));
 }
@@ -248,7 +248,7 @@ TEST_F(Editing, AnionRangeMessagesDifferBetweenAddAndChange)
 TEST_F(Editing, DeleteClosesTheGapAndRewritesTheFile)
 {
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
-    side.commands.DeleteIon();
+    side.commands.edit(&CatalogueEditor::DeleteIon);
     EXPECT_EQ(cations(), IonList({TIon("Calcium", "Ca", 2), TIon("Iron(III)", "Fe", 3)}));
     EXPECT_EQ(files.folder.read("valkora.cat").size(), 82);
     EXPECT_EQ(fileList("valkora.cat"), cations());
@@ -261,7 +261,7 @@ TEST_F(Editing, NumbersThatDoNotExistAreRefusedForTheChosenList)
         ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, typed).ok();
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"3", 0, 1}).ok();
     ui.expectDialog(DialogId::NumberDlg).cancel();
-    side.commands.DeleteIon();
+    side.commands.edit(&CatalogueEditor::DeleteIon);
     Strings expected(5, "You must include a cation number that exists.|Warning");
     expected.push_back("You must include an anion number that exists.|Warning");
     EXPECT_EQ(ui.messages(), expected);
@@ -272,7 +272,7 @@ TEST_F(Editing, NumbersThatDoNotExistAreRefusedForTheChosenList)
     EXPECT_EQ(dialogs()[2].shown<NumberEntry>(), (NumberEntry{"0", 1, 0}));
     EXPECT_EQ(dialogs()[5].shown<NumberEntry>(), (NumberEntry{"4", 1, 0}));
     ui.expectDialog(DialogId::NumberDlg).cancel();
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
     EXPECT_EQ(dialogs().back().shown<NumberEntry>(), (NumberEntry{"", 0, 1}));
 }
 
@@ -286,7 +286,7 @@ TEST_F(EditingEmptyLists, AnyNumberOfAnEmptyListIsRefused)
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
     ui.expectDialog(DialogId::NumberDlg).cancel();
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
     EXPECT_EQ(ui.messages(), (Strings{"You must include a cation number that exists.|Warning",
                                       "You must include an anion number that exists.|Warning"}));
 }
@@ -295,11 +295,11 @@ TEST_F(Editing, TheTwoCationAnionChoicesAreRememberedApart)
 {
     // Both start at Cation.
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
-    side.commands.DeleteIon();
+    side.commands.edit(&CatalogueEditor::DeleteIon);
     ui.expectDialog(DialogId::FirstDialog).cancel();
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
     ui.expectDialog(DialogId::NumberDlg).cancel();
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
 
     const auto shown = dialogs();
     EXPECT_EQ(shown[0].shown<NumberEntry>(), (NumberEntry{"", 1, 0}));
@@ -314,7 +314,7 @@ TEST_F(Editing, AnEntryTooLongForTheFieldsIsOfferedWhatFits)
     side.catalogue().cations.at(0) = TIon("Odd", std::string(14, 'S'), -2147483647 - 1);
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
     ui.expectDialog(DialogId::ChangeCat).cancel();
-    side.commands.ChangeIon();
+    side.commands.edit(&CatalogueEditor::ChangeIon);
     EXPECT_EQ(dialogs()[1].shown<IonEntry>(), (IonEntry{"Odd", std::string(14, 'S'), "-2147"}));
 }
 
@@ -323,7 +323,7 @@ TEST_F(Editing, AFailedSaveKeepsTheEditAndSaysSo)
     QFile::remove(files.folder.path("valkora.cat"));
     ASSERT_TRUE(QDir(files.folder.path("")).mkdir("valkora.cat"));
     add(true, DialogId::AddCat).fill(IonEntry{"Sodium", "Na", "1"}).ok();
-    side.commands.AddIon();
+    side.commands.edit(&CatalogueEditor::AddIon);
     EXPECT_EQ(ui.messages(), Strings{"File valkora.cat cannot be found!|Warning"});
     EXPECT_EQ(cations().count(), 4u);
 }
@@ -365,7 +365,7 @@ TEST_P(SortTable, OrdersByTheBytesOfTheNamesAndRewritesBothFiles)
     QFile::remove(folder.path("valkora.cat"));
     QFile::remove(folder.path("valkora.ani"));
 
-    side.commands.SortIons();
+    side.commands.edit(&CatalogueEditor::SortIons);
     EXPECT_EQ(side.catalogue().cations, IonList(c.after));
     EXPECT_EQ(folder.read("valkora.cat"), catalogue_file::serialize(IonList(c.after)));
     EXPECT_EQ(side.catalogue().anions, IonList({TIon("chloride", "Cl", 1), TIon("sulfate", "SO4", 2)}));

@@ -638,10 +638,10 @@ TEST(CatalogueModel, RandomEditingKeepsListsFilesWarningsAndDrawingWithTheModel)
         const RandomCommands::Command command = commands.next(step);
         SCOPED_TRACE("step " + std::to_string(step) + ":" + commands.description());
         switch (command) {
-        case RandomCommands::Command::Add: side.commands.AddIon(); break;
-        case RandomCommands::Command::Change: side.commands.ChangeIon(); break;
-        case RandomCommands::Command::Delete: side.commands.DeleteIon(); break;
-        case RandomCommands::Command::Sort: side.commands.SortIons(); break;
+        case RandomCommands::Command::Add: side.commands.edit(&CatalogueEditor::AddIon); break;
+        case RandomCommands::Command::Change: side.commands.edit(&CatalogueEditor::ChangeIon); break;
+        case RandomCommands::Command::Delete: side.commands.edit(&CatalogueEditor::DeleteIon); break;
+        case RandomCommands::Command::Sort: side.commands.edit(&CatalogueEditor::SortIons); break;
         }
 
         Strings shown;

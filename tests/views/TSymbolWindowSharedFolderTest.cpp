@@ -54,7 +54,7 @@ Edit add(bool cation, std::string name, std::string symbol, std::string charge)
         ui.expectDialog(cation ? DialogId::AddCat : DialogId::AddAn)
             .fill(IonEntry{name, symbol, charge})
             .ok();
-        side.commands.AddIon();
+        side.commands.edit(&CatalogueEditor::AddIon);
     };
 }
 
@@ -67,7 +67,7 @@ Edit change(bool cation, int number, std::string name, std::string symbol, std::
         ui.expectDialog(cation ? DialogId::ChangeCat : DialogId::ChangeAn)
             .fill(IonEntry{name, symbol, charge})
             .ok();
-        side.commands.ChangeIon();
+        side.commands.edit(&CatalogueEditor::ChangeIon);
     };
 }
 
@@ -77,7 +77,7 @@ Edit remove(bool cation, int number)
         ui.expectDialog(DialogId::NumberDlg)
             .fill(NumberEntry{std::to_string(number), cation ? 1u : 0u, cation ? 0u : 1u})
             .ok();
-        side.commands.DeleteIon();
+        side.commands.edit(&CatalogueEditor::DeleteIon);
     };
 }
 
@@ -300,7 +300,7 @@ TEST_P(SortConflictTable, WritesNeitherFileAndReadsBothListsAgain)
     const QByteArray cationBytes = folder.read("valkora.cat");
     const QByteArray anionBytes = folder.read("valkora.ani");
 
-    b->commands.SortIons();
+    b->commands.edit(&CatalogueEditor::SortIons);
     EXPECT_EQ(uiB.messages(), c.messages);
     for (const ScriptedUi::Call& call : uiB.callsOf(Kind::Message)) {
         EXPECT_EQ(call.icon, MessageIcon::Exclamation);
@@ -314,7 +314,7 @@ TEST_P(SortConflictTable, WritesNeitherFileAndReadsBothListsAgain)
         EXPECT_EQ(b->catalogue().cations, a->catalogue().cations);
         EXPECT_EQ(b->catalogue().anions, a->catalogue().anions);
         uiB.clearCalls();
-        b->commands.SortIons();
+        b->commands.edit(&CatalogueEditor::SortIons);
         EXPECT_TRUE(uiB.messages().empty());
     }
     EXPECT_EQ(b->catalogue().cations, c.sortedCations);
