@@ -244,7 +244,7 @@ int explainCsv(Command& command, const QString& path)
     bool written = true;
     if (command.parser.isSet("o")) {
         const QString output = command.parser.value("o");
-        written = saveWhole(output, marked);
+        written = saveWhole(output, marked).ok();
         if (!written)
             command.inputError(output, "cannot be written");
     } else {
