@@ -25,9 +25,13 @@ int main(int argc, char** argv)
         return 1;
     }
     const QDir folder(QString::fromLocal8Bit(argv[2]));
-    if (!catalogue_file::save(folder.filePath(catalogue_file::cationFileName), data.lists.cations) ||
-        !catalogue_file::save(folder.filePath(catalogue_file::anionFileName), data.lists.anions)) {
-        std::fprintf(stderr, "cannot write the catalogue files into %s\n", argv[2]);
+    SaveOutcome saved =
+        catalogue_file::save(folder.filePath(catalogue_file::cationFileName), data.lists.cations);
+    if (saved)
+        saved = catalogue_file::save(folder.filePath(catalogue_file::anionFileName), data.lists.anions);
+    if (!saved) {
+        std::fprintf(stderr, "cannot write the catalogue files into %s: %s\n", argv[2],
+                     qPrintable(saved.error()));
         return 1;
     }
     return 0;

@@ -46,7 +46,7 @@ QByteArray serialize(const IonList& ions)
     return bytes;
 }
 
-bool save(const QString& path, const IonList& ions, const SaveWrite& write)
+SaveOutcome save(const QString& path, const IonList& ions, const SaveWrite& write)
 {
     return saveWhole(path, serialize(ions), write);
 }

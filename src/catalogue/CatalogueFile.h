@@ -36,7 +36,7 @@ ReadResult read(const QString& path);
 
 QByteArray serialize(const IonList& ions);
 // Replaces the file whole, or leaves the old one byte for byte when anything fails.
-bool save(const QString& path, const IonList& ions, const SaveWrite& write = writeEveryByte);
+SaveOutcome save(const QString& path, const IonList& ions, const SaveWrite& write = writeEveryByte);
 
 // "valkora.cat is damaged: only 3 of 1000 entries could be read."
 std::string damagedMessage(const char* fileName, std::uint32_t read, std::uint32_t promised);

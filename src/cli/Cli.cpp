@@ -104,6 +104,11 @@ int Command::inputError(const QString& file, const QString& message)
     return badInput;
 }
 
+int Command::writeError(const QString& file, const SaveOutcome& failure)
+{
+    return inputError(file, "cannot be written: " + failure.error());
+}
+
 } // namespace cli
 
 namespace {

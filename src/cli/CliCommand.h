@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/IonCatalogue.h"
+#include "platform/SafeSave.h"
 
 #include <QCommandLineParser>
 #include <QString>
@@ -45,6 +46,8 @@ public:
 
     int usageError(const QString& message);
     int inputError(const QString& file, const QString& message);
+    // "FILE: cannot be written: " and why, so that scripts reading the start still match.
+    int writeError(const QString& file, const SaveOutcome& failure);
 
 private:
     QString usage;

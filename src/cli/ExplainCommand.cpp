@@ -244,9 +244,10 @@ int explainCsv(Command& command, const QString& path)
     bool written = true;
     if (command.parser.isSet("o")) {
         const QString output = command.parser.value("o");
-        written = saveWhole(output, marked);
-        if (!written)
-            command.inputError(output, "cannot be written");
+        const SaveOutcome saved = saveWhole(output, marked);
+        written = saved.ok();
+        if (!saved)
+            command.writeError(output, saved);
     } else {
         command.io.out << QString::fromUtf8(marked);
     }

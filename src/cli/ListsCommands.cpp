@@ -28,8 +28,8 @@ int exportLists(const QStringList& args, Streams io)
         return done;
     }
     const QString path = command.parser.value("o");
-    if (!saveWhole(path, csv))
-        return command.inputError(path, "cannot be written");
+    if (const SaveOutcome saved = saveWhole(path, csv); !saved)
+        return command.writeError(path, saved);
     return done;
 }
 
@@ -69,10 +69,10 @@ int importLists(const QStringList& args, Streams io)
          catalogue_file::serialize(read.lists->cations)},
         {command.dataFile(catalogue_file::anionFileName),
          catalogue_file::serialize(read.lists->anions)}};
-    if (!saveAllWhole(files))
-        return command.inputError(command.dataFile(catalogue_file::cationFileName) + " and " +
+    if (const SaveOutcome saved = saveAllWhole(files); !saved)
+        return command.writeError(command.dataFile(catalogue_file::cationFileName) + " and " +
                                       command.dataFile(catalogue_file::anionFileName),
-                                  "cannot be written");
+                                  saved);
     io.out << "Imported " << read.lists->cations.count() << " cations and "
            << read.lists->anions.count() << " anions.\n";
     return done;

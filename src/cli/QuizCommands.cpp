@@ -86,8 +86,8 @@ bool writePdf(Command& command, Printout& printout, const QPageSize& size, const
         command.inputError(path, "has nothing to print");
         return false;
     }
-    if (!saveWhole(path, *pdf)) {
-        command.inputError(path, "cannot be written");
+    if (const SaveOutcome saved = saveWhole(path, *pdf); !saved) {
+        command.writeError(path, saved);
         return false;
     }
     return true;
@@ -124,8 +124,8 @@ int keyCommand(const QStringList& args, Streams io)
         AnswerKeyPrintout printout(key);
         return writePdf(command, printout, *size, path) ? done : badInput;
     }
-    if (!saveWhole(path, keyText(key).toUtf8()))
-        return command.inputError(path, "cannot be written");
+    if (const SaveOutcome saved = saveWhole(path, keyText(key).toUtf8()); !saved)
+        return command.writeError(path, saved);
     return done;
 }
 
@@ -249,8 +249,8 @@ int makeCommand(const QStringList& args, Streams io)
         made.push_back(quiz);
 
         const QString base = QDir(folder).filePath(name);
-        if (!quiz_file::save(base + ".qzz", quiz))
-            return command.inputError(base + ".qzz", "cannot be written");
+        if (const SaveOutcome saved = quiz_file::save(base + ".qzz", quiz); !saved)
+            return command.writeError(base + ".qzz", saved);
         MyQuizPrintout quizPages(quiz);
         if (!writePdf(command, quizPages, *size, base + ".pdf"))
             return badInput;

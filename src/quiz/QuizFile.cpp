@@ -41,7 +41,7 @@ QByteArray serialize(const SentenceList& sentences)
     return bytes;
 }
 
-bool save(const QString& path, const SentenceList& sentences, const SaveWrite& write)
+SaveOutcome save(const QString& path, const SentenceList& sentences, const SaveWrite& write)
 {
     return saveWhole(path, serialize(sentences), write);
 }

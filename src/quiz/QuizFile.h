@@ -30,8 +30,8 @@ ReadResult read(const QString& path);
 
 QByteArray serialize(const SentenceList& sentences);
 // Replaces the file whole, or leaves the old one byte for byte when anything fails.
-bool save(const QString& path, const SentenceList& sentences,
-          const SaveWrite& write = writeEveryByte);
+SaveOutcome save(const QString& path, const SentenceList& sentences,
+                 const SaveWrite& write = writeEveryByte);
 
 // "week1.qzz is damaged: only 9 of 38 lines could be read."
 std::string damagedMessage(const std::string& fileName, const ReadResult& read);

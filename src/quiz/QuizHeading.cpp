@@ -136,7 +136,7 @@ QByteArray asFileBytes(const std::string& heading)
     return bytes;
 }
 
-bool save(const QString& path, const std::string& heading)
+SaveOutcome save(const QString& path, const std::string& heading)
 {
     return saveWhole(path, asFileBytes(heading));
 }

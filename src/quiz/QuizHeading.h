@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SafeSave.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -58,6 +60,6 @@ std::optional<std::vector<std::string>> allReads(const QString& path);
 
 QByteArray asFileBytes(const std::string& heading);
 // Replaces the file whole, or leaves the old one byte for byte when anything fails.
-bool save(const QString& path, const std::string& heading);
+SaveOutcome save(const QString& path, const std::string& heading);
 
 } // namespace quiz_heading

@@ -153,7 +153,9 @@ TEST(CatalogueFile, ASaveThatFailsPartWayLeavesTheOldFile)
     folder.write("valkora.cat", old);
     const IonList list = listOf({sodium, calcium});
     for (qint64 room : {0, 3, 43, 81}) {
-        EXPECT_FALSE(catalogue_file::save(folder.path("valkora.cat"), list, FailingWrite{room}))
+        const SaveOutcome saved =
+            catalogue_file::save(folder.path("valkora.cat"), list, FailingWrite{room});
+        EXPECT_EQ(saved.error().toStdString(), "only part of the file could be written")
             << "room " << room;
         EXPECT_EQ(folder.read("valkora.cat"), old) << "room " << room;
         EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList("valkora.cat"));
@@ -168,7 +170,8 @@ TEST(CatalogueFile, AFailedSaveLeavesWhatStandsInTheFilesPlace)
     // A folder where the file should be: nothing can be renamed or written over it.
     ASSERT_TRUE(QDir(folder.path("")).mkdir("valkora.cat"));
     folder.write("valkora.cat/keep", "kept");
-    EXPECT_FALSE(catalogue_file::save(folder.path("valkora.cat"), listOf({sodium})));
+    EXPECT_EQ(catalogue_file::save(folder.path("valkora.cat"), listOf({sodium})).error().toStdString(),
+              "Filename refers to a directory");
     EXPECT_EQ(folder.read("valkora.cat/keep"), QByteArray("kept"));
     EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList());
 }

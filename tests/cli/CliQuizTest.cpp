@@ -254,7 +254,14 @@ TEST_F(CliStoredQuiz, AnOutputThatCannotBeWrittenIsNamed)
     ASSERT_TRUE(QDir().mkpath(folder.path("taken.pdf")));
     const CliRun run = runCommand(args({"print", folder.path("week.qzz"), "-o", folder.path("taken.pdf")}));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, folder.path("taken.pdf") + ": cannot be written\n");
+    EXPECT_EQ(run.err, folder.path("taken.pdf") + ": cannot be written: Filename refers to a directory\n");
+
+    // A plain file where a folder should be: the system's own words after the message.
+    const QString underAFile = folder.path("week.qzz/key.txt");
+    const CliRun key = runCommand(args({"key", folder.path("week.qzz"), "-o", underAFile}));
+    EXPECT_EQ(key.status, 1);
+    EXPECT_EQ(key.err, underAFile + ": cannot be written: Not a directory\n");
+    EXPECT_EQ(folder.read("week.qzz"), quiz_file::serialize(quiz));
 }
 
 } // namespace

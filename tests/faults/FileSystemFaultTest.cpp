@@ -147,6 +147,12 @@ TEST(FileSystemFault, ACatalogueSaveThatFillsTheDiskLeavesTheOldFile)
     EXPECT_EQ(fs.read("valkora.cat"), oldCations);
     EXPECT_EQ(fs.read("valkora.ani"), oldAnions);
     EXPECT_EQ(fs.entries(), (QStringList{"valkora.ani", "valkora.cat"})) << "no half-written file";
+    // The box keeps its words; the writer knows why, for a file within Qt's write buffer too.
+    for (const int entries : {200, 2000}) {
+        const SaveOutcome full = catalogue_file::save(fs.path("valkora.cat"), ions(entries, "Cation"));
+        EXPECT_EQ(full.error().toStdString(), "No space left on device") << entries << " entries";
+    }
+    EXPECT_EQ(fs.read("valkora.cat"), oldCations);
 
     // With room again the next save goes through.
     fs.freeSpace();
@@ -277,6 +283,8 @@ TEST_F(FaultShell, AReadOnlyFolderKeepsEveryFileAndTheProgramGoesOn)
     EXPECT_EQ(fs->read("valkora.ani"), anions);
     // The edit stays in memory and the program goes on.
     EXPECT_EQ(frame->catalogueStore().catalogue().cations.count(), 5u);
+    const SaveOutcome refused = quiz_file::save(fs->path("new.qzz"), {TSentence("KBr", 1)});
+    EXPECT_EQ(refused.error().toStdString(), "Read-only file system");
 
     // Printing to a file there cannot begin.
     ui.clearCalls();

@@ -25,7 +25,8 @@ TEST(SaveAllWhole, ReplacesEveryFileOrNone)
 
     for (qint64 room : {0, 10, 50, 99}) {
         SCOPED_TRACE(room);
-        EXPECT_FALSE(saveAllWhole(files, FailingWrite{room}));
+        EXPECT_EQ(saveAllWhole(files, FailingWrite{room}).error().toStdString(),
+                  "only part of the file could be written");
         EXPECT_EQ(folder.read("small"), QByteArray("old small"));
         EXPECT_EQ(folder.read("large"), QByteArray("old large"));
         EXPECT_EQ(filesIn(folder), QStringList({"large", "small"}));
@@ -43,7 +44,7 @@ TEST(SaveAllWhole, AFileThatCannotBeMadeStopsTheOthers)
     folder.write("first", "old first");
     const std::vector<FileBytes> files{{folder.path("first"), "new first"},
                                        {folder.path("no such folder/second"), "new second"}};
-    EXPECT_FALSE(saveAllWhole(files));
+    EXPECT_EQ(saveAllWhole(files).error().toStdString(), "No such file or directory");
     EXPECT_EQ(folder.read("first"), QByteArray("old first"));
     EXPECT_EQ(filesIn(folder), QStringList("first"));
 }

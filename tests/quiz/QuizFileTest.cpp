@@ -158,7 +158,8 @@ TEST(QuizFile, AFailedSaveLeavesWhatStandsInTheFilesPlace)
     // A folder where the file should be: nothing can be renamed or written over it.
     ASSERT_TRUE(QDir(folder.path("")).mkdir("quiz.qzz"));
     folder.write("quiz.qzz/keep", "kept");
-    EXPECT_FALSE(quiz_file::save(folder.path("quiz.qzz"), twentyLineQuiz()));
+    EXPECT_EQ(quiz_file::save(folder.path("quiz.qzz"), twentyLineQuiz()).error().toStdString(),
+              "Filename refers to a directory");
     EXPECT_EQ(folder.read("quiz.qzz/keep"), QByteArray("kept"));
     EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList());
 }
@@ -193,8 +194,9 @@ TEST_P(QuizFileSave, KeepsTheOldFileWhenTheDiskStopsTakingBytes)
     TempFolder folder;
     const QByteArray old = quiz_file::serialize({title});
     folder.write("quiz.qzz", old);
-    EXPECT_EQ(quiz_file::save(folder.path("quiz.qzz"), {salt, title}, FailingWrite{row.room}),
-              row.succeeds);
+    const SaveOutcome saved =
+        quiz_file::save(folder.path("quiz.qzz"), {salt, title}, FailingWrite{row.room});
+    EXPECT_EQ(saved.error().toStdString(), row.succeeds ? "" : "only part of the file could be written");
     EXPECT_EQ(folder.read("quiz.qzz"), row.succeeds ? quiz_file::serialize({salt, title}) : old);
     EXPECT_EQ(QDir(folder.path("")).entryList(QDir::Files), QStringList("quiz.qzz"));
 }

@@ -60,7 +60,8 @@ TEST(QuizHeading, SavesWholeOrNotAtAll)
     EXPECT_EQ(folder.read("valkora.hed"), QByteArray());
 
     ASSERT_TRUE(QDir(folder.path("")).mkdir("taken.hed"));
-    EXPECT_FALSE(quiz_heading::save(folder.path("taken.hed"), "x"));
+    EXPECT_EQ(quiz_heading::save(folder.path("taken.hed"), "x").error().toStdString(),
+              "Filename refers to a directory");
     EXPECT_TRUE(QFileInfo(folder.path("taken.hed")).isDir());
     EXPECT_FALSE(quiz_heading::loadForEditing(folder.path("missing.hed")));
     EXPECT_FALSE(quiz_heading::allReads(folder.path("missing.hed")));
