@@ -11,12 +11,14 @@ source "$REPO/scripts/common.sh"
 # Looking at the program under a virtual display with a screen reader's view of it:
 # at-spi2-core python3-pyatspi dbus dbus-x11 xvfb xauth xdotool.
 # A print server of the tests' own, which jobs go to as they go to a school's: cups cups-client.
+# libbenchmark-dev: the benchmarks are built with the suite, so that no change leaves them
+# behind; ./bench.sh runs them.
 ensure_packages "${BUILD_PACKAGES[@]}" poppler-utils \
   shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils appstream dpkg-dev \
-  at-spi2-core python3-pyatspi dbus dbus-x11 xvfb xauth xdotool cups cups-client
+  at-spi2-core python3-pyatspi dbus dbus-x11 xvfb xauth xdotool cups cups-client libbenchmark-dev
 
 echo "== Tests"
-build "$REPO/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALKORA_BUILD_TESTS=ON
+build "$REPO/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVALKORA_BUILD_TESTS=ON -DVALKORA_BUILD_BENCH=ON
 ctest --test-dir "$REPO/build" --output-on-failure -j"$(nproc)"
 
 # The install, its desktop entry, metadata and MIME type, and the Debian package, from the

@@ -123,9 +123,9 @@ void SortCatalogue(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         IonCatalogue catalogue = shuffled;
-        CatalogueEditor editor(ui, nullptr, catalogue, {[] {}, [] {}, [] {}, [] {}});
+        CatalogueEditor editor(ui, nullptr, catalogue);
         state.ResumeTiming();
-        editor.SortIons();
+        benchmark::DoNotOptimize(editor.SortIons());
     }
     state.SetLabel("target: under 100 ms");
 }
