@@ -1,6 +1,7 @@
 #include "practice/ReviewPrintout.h"
 
 #include "compound/CompoundRules.h"
+#include "practice/WordWrap.h"
 
 #include <algorithm>
 #include <numeric>
@@ -13,31 +14,6 @@ constexpr const char* correctAnswer = "Correct answer: ";
 std::string countOf(std::uint32_t n, const char* one, const char* many)
 {
     return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
-// The words of a text in rows no wider than width; a word wider than that has a row of its
-// own.
-std::vector<std::string> wrapWords(TextSurface& surface, const std::string& text, int width)
-{
-    std::vector<std::string> rows;
-    std::string row;
-    for (std::size_t start = text.find_first_not_of(' '); start != std::string::npos;
-         start = text.find_first_not_of(' ', start)) {
-        const std::size_t end = std::min(text.find(' ', start), text.size());
-        const std::string word = text.substr(start, end - start);
-        start = end;
-        if (row.empty()) {
-            row = word;
-        } else if (surface.textWidth(row + " " + word) <= width) {
-            row += " " + word;
-        } else {
-            rows.push_back(row);
-            row = word;
-        }
-    }
-    if (!row.empty())
-        rows.push_back(row);
-    return rows;
 }
 
 } // namespace

@@ -198,17 +198,19 @@ TEST(HelpDocuments, ProgramHelpExplainsTheModesAndTheFiles)
         EXPECT_TRUE(text.contains(name)) << name;
 }
 
+IonList starterList(const char* name)
+{
+    QFile file(QStringLiteral(VALKORA_SOURCE_DIR "/data/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return catalogue_file::parse(file.readAll()).ions;
+}
+
 // The rules topic teaches by worked examples from the starter lists; each must be the formula
 // that practice marks right for that name, or the help would teach a wrong answer.
 TEST(HelpDocuments, RulesTopicsWorkedExamplesAreWhatPracticeMarksRight)
 {
-    const auto list = [](const char* name) {
-        QFile file(QStringLiteral(VALKORA_SOURCE_DIR "/data/") + name);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        return catalogue_file::parse(file.readAll()).ions;
-    };
-    const IonList cations = list("valkora.cat");
-    const IonList anions = list("valkora.ani");
+    const IonList cations = starterList("valkora.cat");
+    const IonList anions = starterList("valkora.ani");
     const QString html = QString::fromStdString(helpDocument("valkora.hlp")->html);
 
     static const QRegularExpression example(QStringLiteral("<span class=\"example\"><i>([^<]+)</i> is (.*?)</span>"));
@@ -244,13 +246,8 @@ TEST(HelpDocuments, RulesTopicsWorkedExamplesAreWhatPracticeMarksRight)
 // word for word what the practice would say of that answer.
 TEST(HelpDocuments, MistakesTopicsExamplesAreWhatPracticeSays)
 {
-    const auto list = [](const char* name) {
-        QFile file(QStringLiteral(VALKORA_SOURCE_DIR "/data/") + name);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        return catalogue_file::parse(file.readAll()).ions;
-    };
-    const IonList cations = list("valkora.cat");
-    const IonList anions = list("valkora.ani");
+    const IonList cations = starterList("valkora.cat");
+    const IonList anions = starterList("valkora.ani");
     const QString html = QString::fromStdString(helpDocument("valkora.hlp")->html);
 
     static const QRegularExpression mistake(QStringLiteral(
