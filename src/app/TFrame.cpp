@@ -6,8 +6,6 @@
 #include "quiz/QuizHeading.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogRecords.h"
-#include "resources/Menus.h"
-#include "resources/StringTable.h"
 #include "views/TPracticeWindow.h"
 #include "views/TQuizWindow.h"
 #include "views/TSymbolWindow.h"
@@ -24,6 +22,17 @@ namespace {
 const char* const caption = "Symbols and Charges Practice";
 const char* const programHelp = "valkora.hlp";
 const char* const viewerHelp = "WINHELP.HLP";
+
+// Exit is the one command whose text differs from menu to menu, so a menu bar that is put up
+// gives its actions the texts it has for them.
+void showItemTexts(const std::vector<MenuItem>& items, const std::map<int, QAction*>& actions)
+{
+    for (const MenuItem& item : items) {
+        if (item.kind == MenuItem::Kind::Command)
+            actions.at(item.command)->setText(fromLatin1Bytes(item.text));
+        showItemTexts(item.items, actions);
+    }
+}
 
 } // namespace
 
@@ -48,21 +57,7 @@ TFrame::TFrame(Ui& ui, Clock& clock, Random& random, QWidget* parent)
     stack->addWidget(quizWindow);
     stack->addWidget(practiceWindow);
 
-    frameCommands.bind(cmd::New, [this] { NewQuiz(); });
-    frameCommands.bind(cmd::Open, [this] { OpenQuiz(); });
-    frameCommands.bind(cmd::PrintList, [this] { symbolWindow->PrintList(); });
-    frameCommands.bind(cmd::Add, [this] { catalogueCommands.edit(&CatalogueEditor::AddIon); });
-    frameCommands.bind(cmd::Delete, [this] { catalogueCommands.edit(&CatalogueEditor::DeleteIon); });
-    frameCommands.bind(cmd::Change, [this] { catalogueCommands.edit(&CatalogueEditor::ChangeIon); });
-    frameCommands.bind(cmd::Sort, [this] { catalogueCommands.edit(&CatalogueEditor::SortIons); });
-    frameCommands.bind(cmd::Practice, [this] { StartPractice(); });
-    frameCommands.bind(cmd::QuitPractice, [this] { QuitPractice(); });
-    frameCommands.bind(cmd::Return, [this] { MakeQuiz(); });
-    frameCommands.bind(cmd::PrintQuiz, [this] { PrintQuiz(); });
-    frameCommands.bind(cmd::DontPrint, [this] { DontPrint(); });
-    frameCommands.bind(cmd::Exit, [this] { Exit(); });
-    frameCommands.bind(cmd::HelpIndex, [this] { HelpIndex(); });
-    frameCommands.bind(cmd::UsingHelp, [this] { UsingHelp(); });
+    makeActions();
 
     // Room for the three columns of the lists and a good part of them; the window system
     // may place and size it otherwise.
@@ -100,50 +95,50 @@ QWidget* TFrame::client() const
     return stack->currentWidget();
 }
 
+void TFrame::makeActions()
+{
+    for (const CommandRow& row : commandRows()) {
+        auto* action = new QAction(fromLatin1Bytes(row.menuText), this);
+        action->setData(row.command);
+        action->setStatusTip(fromLatin1Bytes(row.hint));
+        const int command = row.command;
+        connect(action, &QAction::triggered, this, [this, command] { dispatchCommand(command); });
+        commandActions[command] = action;
+    }
+    for (const MenuResource& menu : menuResources())
+        menuBars[menu.name] = menuActions(menu.bar);
+}
+
+QList<QAction*> TFrame::menuActions(const std::vector<MenuItem>& items)
+{
+    QList<QAction*> actions;
+    for (const MenuItem& item : items) {
+        switch (item.kind) {
+        case MenuItem::Kind::Separator:
+            actions.append(new QAction(this));
+            actions.back()->setSeparator(true);
+            break;
+        case MenuItem::Kind::Popup: {
+            auto* popup = new QMenu(fromLatin1Bytes(item.text), this);
+            popup->addActions(menuActions(item.items));
+            actions.append(popup->menuAction());
+            break;
+        }
+        case MenuItem::Kind::Command:
+            actions.append(commandActions.at(item.command));
+            break;
+        }
+    }
+    return actions;
+}
+
 void TFrame::assignMenu(const std::string& name)
 {
     currentMenu = name;
-    // The old menus go with their items. A switch can come from one of their own items, so
-    // they are deleted once that item's signal has returned.
-    QMenuBar* bar = menuBar();
-    for (QAction* item : bar->actions()) {
-        if (QMenu* popup = item->menu())
-            popup->deleteLater();
-        else if (item->parent() == bar)
-            item->deleteLater();
-    }
-    bar->clear();
-    addMenuItems(bar, menuResource(name).bar);
-}
-
-void TFrame::addMenuItems(QWidget* menu, const std::vector<MenuItem>& items)
-{
-    for (const MenuItem& item : items) {
-        const QString text = fromLatin1Bytes(item.text);
-        switch (item.kind) {
-        case MenuItem::Kind::Separator: {
-            auto* separator = new QAction(menu);
-            separator->setSeparator(true);
-            menu->addAction(separator);
-            break;
-        }
-        case MenuItem::Kind::Popup: {
-            auto* popup = new QMenu(text, menu);
-            addMenuItems(popup, item.items);
-            menu->addAction(popup->menuAction());
-            break;
-        }
-        case MenuItem::Kind::Command: {
-            auto* action = new QAction(text, menu);
-            action->setData(item.command);
-            action->setStatusTip(fromLatin1Bytes(commandDescription(item.command)));
-            const int command = item.command;
-            connect(action, &QAction::triggered, this, [this, command] { dispatchCommand(command); });
-            menu->addAction(action);
-            break;
-        }
-        }
-    }
+    showItemTexts(menuResource(name).bar, commandActions);
+    // The bar owns none of the actions, so clearing it only takes them off.
+    menuBar()->clear();
+    menuBar()->addActions(menuBars.at(name));
 }
 
 void TFrame::loadAccelerators(const std::vector<Accelerator>& table)
@@ -157,19 +152,28 @@ void TFrame::loadAccelerators(const std::vector<Accelerator>& table)
     }
 }
 
-const CommandTable* TFrame::clientCommands() const
-{
-    if (client() == symbolWindow)
-        return &symbolWindow->commands();
-    if (client() == practiceWindow)
-        return &practiceWindow->commands();
-    return nullptr;
-}
-
 void TFrame::dispatchCommand(int command)
 {
     emit commandReceived(command);
-    routeCommand(command, clientCommands(), frameCommands);
+    switch (command) {
+    case cmd::New: NewQuiz(); break;
+    case cmd::Open: OpenQuiz(); break;
+    case cmd::PrintList: symbolWindow->PrintList(); break;
+    case cmd::Add: catalogueCommands.edit(&CatalogueEditor::AddIon); break;
+    case cmd::Delete: catalogueCommands.edit(&CatalogueEditor::DeleteIon); break;
+    case cmd::Change: catalogueCommands.edit(&CatalogueEditor::ChangeIon); break;
+    case cmd::Sort: catalogueCommands.edit(&CatalogueEditor::SortIons); break;
+    case cmd::Practice: StartPractice(); break;
+    case cmd::PrintResults: practiceWindow->printResults(); break;
+    case cmd::QuitPractice: QuitPractice(); break;
+    case cmd::Return: MakeQuiz(); break;
+    case cmd::PrintQuiz: PrintQuiz(); break;
+    case cmd::DontPrint: DontPrint(); break;
+    case cmd::HelpIndex: HelpIndex(); break;
+    case cmd::UsingHelp: UsingHelp(); break;
+    case cmd::Exit: Exit(); break;
+    default: break;
+    }
 }
 
 void TFrame::NewQuiz()

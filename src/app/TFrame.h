@@ -3,17 +3,17 @@
 #include "app/CatalogueCommands.h"
 #include "catalogue/CatalogueStore.h"
 #include "compound/IonRange.h"
-#include "platform/CommandTable.h"
-#include "resources/Accelerators.h"
-#include "resources/Menus.h"
+#include "resources/Commands.h"
 
 #include <QMainWindow>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 class Clock;
+class QAction;
 class QStackedWidget;
 class Random;
 class TPracticeWindow;
@@ -22,8 +22,8 @@ class TSymbolWindow;
 class Ui;
 
 // The main window: holds the program's catalogue and the three views, shows one of them at a
-// time with the menu of its mode, routes every command, and opens help. The work happens in
-// the views and the catalogue commands.
+// time with the menu of its mode, runs every command, and opens help. The work happens in the
+// views and the catalogue commands.
 class TFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -49,7 +49,7 @@ public:
     // One shortcut per row, in force in every mode while no dialog is open.
     void loadAccelerators(const std::vector<Accelerator>& table);
 
-    // A command from a menu or an accelerator: the client view's table first, then ours.
+    // A command from a menu or an accelerator.
     void dispatchCommand(int command);
 
     // A quiz file named when the program was started: opened as Open opens the file chosen
@@ -67,9 +67,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void makeActions();
+    QList<QAction*> menuActions(const std::vector<MenuItem>& items);
     void assignMenu(const std::string& name);
-    void addMenuItems(QWidget* menu, const std::vector<MenuItem>& items);
-    const CommandTable* clientCommands() const;
 
     // Practice and a new quiz start only while no practice runs and both lists have entries;
     // then the range dialog says how far down each list they draw.
@@ -94,7 +94,9 @@ private:
     CatalogueCommands catalogueCommands;
     TQuizWindow* quizWindow;
     TPracticeWindow* practiceWindow;
-    CommandTable frameCommands;
+    // One action per command, made once; each mode's menu bar is a list of them, also made once.
+    std::map<int, QAction*> commandActions;
+    std::map<std::string, QList<QAction*>> menuBars;
     std::string currentMenu;
     // The quiz heading as New loaded and stored it last: at most 120 characters.
     std::string quizHeading;

@@ -2,7 +2,7 @@
 
 #include "app/Splash.h"
 #include "app/TFrame.h"
-#include "resources/Accelerators.h"
+#include "resources/Commands.h"
 #include "resources/Artwork.h"
 
 #include <QPointer>

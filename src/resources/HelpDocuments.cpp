@@ -1,7 +1,7 @@
 #include "resources/HelpDocuments.h"
 
 #include "resources/CommandIds.h"
-#include "resources/StringTable.h"
+#include "resources/Commands.h"
 
 #include <QString>
 

@@ -7,7 +7,6 @@
 #include "practice/MyPrintout.h"
 #include "practice/ReviewPrintout.h"
 #include "print/ChainedPrintout.h"
-#include "resources/CommandIds.h"
 #include "resources/DialogRecords.h"
 #include "views/DrawnText.h"
 #include "views/ViewAccessibility.h"
@@ -52,7 +51,6 @@ TPracticeWindow::TPracticeWindow(Ui& ui, Clock& clock, Random& random, QWidget* 
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    ownCommands.bind(cmd::PrintResults, [this] { printResults(); });
 }
 
 void TPracticeWindow::makeCaret()

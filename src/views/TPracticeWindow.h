@@ -2,7 +2,6 @@
 
 #include "gui/Caret.h"
 #include "gui/Printer.h"
-#include "platform/CommandTable.h"
 #include "platform/Ui.h"
 #include "resources/DialogRecords.h"
 #include "practice/PracticeSession.h"
@@ -24,9 +23,6 @@ class TPracticeWindow : public QWidget {
     Q_OBJECT
 public:
     TPracticeWindow(Ui& ui, Clock& clock, Random& random, QWidget* parent = nullptr);
-
-    // Print Results (401) is the view's own command; the main window's table has none.
-    const CommandTable& commands() const { return ownCommands; }
 
     const PracticeSession& session() const { return drill; }
     bool sessionActive() const { return drill.active(); }
@@ -91,7 +87,6 @@ private:
 
     Ui& ui;
     Clock& clock;
-    CommandTable ownCommands;
     PracticeSession drill;
     Caret cursor;
     std::optional<QFont> font;

@@ -2,7 +2,6 @@
 
 #include "catalogue/IonCatalogue.h"
 #include "gui/Printer.h"
-#include "platform/CommandTable.h"
 #include "platform/LineRange.h"
 
 #include "gui/ScrolledView.h"
@@ -22,9 +21,6 @@ public:
     static constexpr int minimumRange = 200;
 
     TSymbolWindow(Ui& ui, const IonCatalogue& catalogue, QWidget* parent = nullptr);
-
-    // This view's own commands: none; it handles its scrolling keys itself.
-    const CommandTable& commands() const { return ownCommands; }
 
     // After any change to the lists: a new scroll range and the whole view repainted.
     void catalogueChanged();
@@ -65,7 +61,6 @@ private:
     void reportFocusLine();
 
     const IonCatalogue& ions;
-    CommandTable ownCommands;
     Printer printer;
     int accessibleFocus = 0;
     LineRange shownLines;

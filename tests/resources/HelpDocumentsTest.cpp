@@ -1,5 +1,5 @@
 #include "resources/HelpDocuments.h"
-#include "resources/StringTable.h"
+#include "resources/Commands.h"
 
 #include "catalogue/CatalogueFile.h"
 #include "compound/AnswerDiagnosis.h"
