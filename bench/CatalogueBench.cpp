@@ -97,7 +97,10 @@ public:
     int runDialog(QObject*, const DialogTemplate&, DialogValues&) override { return dialogCancel; }
     bool openFileDialog(QObject*, FileChoice&) override { return false; }
     bool saveFileDialog(QObject*, FileChoice&) override { return false; }
-    bool printDialog(QObject*, QPrinter&, int, int, PrintChoice*) override { return false; }
+    std::optional<PrintAnswer> printDialog(QObject*, QPrinter&, int, int, const PrintChoice*) override
+    {
+        return std::nullopt;
+    }
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject*, const std::string&,
                                                          const std::string&) override
     {

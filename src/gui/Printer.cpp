@@ -219,18 +219,29 @@ void Printer::renewAfterFailedWrite()
     qtPrinter = std::move(fresh);
 }
 
-bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog, PrintChoice* choice)
+std::optional<PrintAnswer> Printer::askPrint(QWidget* parent, const std::string& documentName,
+                                             const PrintChoice& choice)
+{
+    return askPrint(parent, documentName, &choice);
+}
+
+std::optional<PrintAnswer> Printer::askPrint(QWidget* parent, const std::string& documentName,
+                                             const PrintChoice* choice)
+{
+    // Named first, so that printing to a file offers the document's name.
+    qtPrinter->setDocName(fromLatin1Bytes(documentName));
+    // Printer, copies and pages are chosen with the ordinary arrow.
+    const OverrideCursor choosing(Qt::ArrowCursor);
+    return ui.printDialog(parent, *qtPrinter, firstPage, lastPage, choice);
+}
+
+bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
 {
     QPrinter& printer = *qtPrinter;
     OverrideCursor waiting(Qt::WaitCursor);
-    // Named first, so that printing to a file offers the document's name.
+    if (showDialog && !askPrint(parent, printout.title(), nullptr))
+        return false;
     printer.setDocName(fromLatin1Bytes(printout.title()));
-    if (showDialog) {
-        // Printer, copies and pages are chosen with the ordinary arrow.
-        const OverrideCursor choosing(Qt::ArrowCursor);
-        if (!ui.printDialog(parent, printer, firstPage, lastPage, choice))
-            return false;
-    }
 
     int first = firstPage;
     int last = lastPage;

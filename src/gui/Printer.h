@@ -3,10 +3,13 @@
 #include <QPrinter>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 class Printout;
 class QWidget;
 class Ui;
+struct PrintAnswer;
 struct PrintChoice;
 
 // The printer object of a view: the system's default printer, keeping the print dialog's
@@ -18,10 +21,16 @@ public:
     // Runs one print job: the print dialog when asked for, then the "Printing" dialog and the
     // pages, with the whole main window taking no command meanwhile. True when every page
     // went out (to a file: the file came out whole); a failure or a cancel is reported in a
-    // "Print Error" box. Given a choice, the dialog offers it on its tab and sets it.
-    bool Print(QWidget* parent, Printout& printout, bool showDialog, PrintChoice* choice = nullptr);
+    // "Print Error" box.
+    bool Print(QWidget* parent, Printout& printout, bool showDialog);
+    // The print dialog alone, for a job whose pages depend on the choice it offers: the answer
+    // on OK, nothing when cancelled. The job then runs with Print(…, false).
+    std::optional<PrintAnswer> askPrint(QWidget* parent, const std::string& documentName,
+                                        const PrintChoice& choice);
 
 private:
+    std::optional<PrintAnswer> askPrint(QWidget* parent, const std::string& documentName,
+                                        const PrintChoice* choice);
     void renewAfterFailedWrite();
 
     Ui& ui;

@@ -100,8 +100,8 @@ bool QtUi::saveFileDialog(QObject* owner, FileChoice& choice)
     return runFileDialog(parentFor(owner), choice, true);
 }
 
-bool QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
-                       PrintChoice* choice)
+std::optional<PrintAnswer> QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage,
+                                             int lastPage, const PrintChoice* offered)
 {
     closeSplash();
     QPrintDialog dialog(&printer, parentFor(owner));
@@ -111,21 +111,19 @@ bool QtUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int las
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     // The dialog takes the tab and deletes it with itself.
     QCheckBox* choiceBox = nullptr;
-    if (choice) {
+    if (offered) {
         auto* tab = new QWidget;
-        tab->setWindowTitle(fromLatin1Bytes(choice->tab));
-        choiceBox = new QCheckBox(fromLatin1Bytes(choice->box), tab);
-        choiceBox->setChecked(choice->on);
+        tab->setWindowTitle(fromLatin1Bytes(offered->tab));
+        choiceBox = new QCheckBox(fromLatin1Bytes(offered->box), tab);
+        choiceBox->setChecked(offered->on);
         auto* layout = new QVBoxLayout(tab);
         layout->addWidget(choiceBox);
         layout->addStretch();
         dialog.setOptionTabs({tab});
     }
     if (dialog.exec() != QDialog::Accepted)
-        return false;
-    if (choiceBox)
-        choice->on = choiceBox->isChecked();
-    return true;
+        return std::nullopt;
+    return PrintAnswer{choiceBox && choiceBox->isChecked()};
 }
 
 std::unique_ptr<PrintingProgress> QtUi::openPrintingDialog(QObject* owner,

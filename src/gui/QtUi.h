@@ -16,8 +16,8 @@ public:
     int runDialog(QObject* owner, const DialogTemplate& dialog, DialogValues& values) override;
     bool openFileDialog(QObject* owner, FileChoice& choice) override;
     bool saveFileDialog(QObject* owner, FileChoice& choice) override;
-    bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
-                     PrintChoice* choice) override;
+    std::optional<PrintAnswer> printDialog(QObject* owner, QPrinter& printer, int firstPage,
+                                           int lastPage, const PrintChoice* offered) override;
     std::unique_ptr<PrintingProgress> openPrintingDialog(QObject* owner,
                                                          const std::string& documentLine,
                                                          const std::string& printerLine) override;

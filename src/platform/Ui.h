@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QObject;
@@ -31,7 +32,12 @@ struct FileChoice {
 struct PrintChoice {
     std::string tab; // the tab's title
     std::string box; // the check box's text
-    bool on = false;
+    bool on = false; // how the box shows when the dialog opens
+};
+
+// OK in the print dialog, with the offered choice's box as the user left it.
+struct PrintAnswer {
+    bool ticked = false;
 };
 
 enum class MessageIcon { Exclamation, Information, Question, Stop };
@@ -62,10 +68,11 @@ public:
     virtual bool saveFileDialog(QObject* owner, FileChoice& choice) = 0;
 
     // The print dialog: printer, copies and a page range within [firstPage, lastPage], no
-    // selection. The choices are kept in the printer. Given a choice, its tab offers it and
-    // takes the tick back on OK. False when cancelled.
-    virtual bool printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
-                             PrintChoice* choice) = 0;
+    // selection. The choices are kept in the printer. Given a choice, its tab offers it.
+    // Nothing when cancelled.
+    virtual std::optional<PrintAnswer> printDialog(QObject* owner, QPrinter& printer,
+                                                   int firstPage, int lastPage,
+                                                   const PrintChoice* offered) = 0;
 
     // Opens the modeless "Printing" dialog with its three lines; it closes when the result is
     // destroyed.

@@ -1,6 +1,6 @@
 #include "print/ChainedPrintout.h"
 
-ChainedPrintout::ChainedPrintout(Printout& first, Printout& second, const bool& secondWanted)
+ChainedPrintout::ChainedPrintout(Printout& first, Printout& second, bool secondWanted)
     : Printout(first.title())
     , first(first)
     , second(second)

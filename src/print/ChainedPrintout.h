@@ -4,11 +4,10 @@
 
 // One printout, then, while a switch is on, a second one on pages of its own, the pages
 // numbered on from the first's: the print dialog's range, has-page and "Printing" all count
-// both. With the switch off it is the first printout and nothing else. The switch is read
-// when the surface is handed over, so a choice made in the print dialog takes effect.
+// both. With the switch off it is the first printout and nothing else.
 class ChainedPrintout : public Printout {
 public:
-    ChainedPrintout(Printout& first, Printout& second, const bool& secondWanted);
+    ChainedPrintout(Printout& first, Printout& second, bool secondWanted);
 
     int pageCount() const override;
     bool hasPage(int page) const override;
@@ -20,7 +19,7 @@ private:
 
     Printout& first;
     Printout& second;
-    const bool& secondWanted;
+    bool secondWanted;
     // Whether the second printout was laid out for this job.
     bool secondTaken = false;
 };

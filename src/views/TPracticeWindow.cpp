@@ -110,9 +110,13 @@ void TPracticeWindow::printResultsAndRestart(bool sessionGoesOn)
     student += names.last;
     // Laid out from the log while the job runs, before the restart empties it.
     ReviewPrintout review(drill.review(), student);
-    ChainedPrintout printout(results, review, reviewChoice.on);
     const ShownParts before = partsIfHeard();
-    printer.Print(this, printout, true, &reviewChoice);
+    const std::optional<PrintAnswer> answer = printer.askPrint(this, results.title(), reviewChoice);
+    if (answer) {
+        reviewChoice.on = answer->ticked;
+        ChainedPrintout printout(results, review, answer->ticked);
+        printer.Print(this, printout, false);
+    }
     drill.restartAfterPrint();
     forgetShownParts();
     if (sessionGoesOn)

@@ -100,8 +100,12 @@ void TQuizWindow::PrintQuiz(const IonCatalogue& catalogue)
 {
     MyQuizPrintout quizPages(quiz);
     AnswerKeyPrintout keyPages([this, &catalogue] { return answerKey(catalogue); });
-    ChainedPrintout printout(quizPages, keyPages, answerKeyChoice.on);
-    printer.Print(this, printout, true, &answerKeyChoice);
+    const std::optional<PrintAnswer> answer = printer.askPrint(this, quizPages.title(), answerKeyChoice);
+    if (!answer)
+        return;
+    answerKeyChoice.on = answer->ticked;
+    ChainedPrintout printout(quizPages, keyPages, answer->ticked);
+    printer.Print(this, printout, false);
 }
 
 answer_key::Key TQuizWindow::answerKey(const IonCatalogue& catalogue) const

@@ -237,12 +237,13 @@ TEST_F(KeyToPdf, QuizPagesThenKeyPages)
 {
     MyQuizPrintout quizPages(quiz);
     AnswerKeyPrintout keyPages(longKey(120));
-    PrintChoice withKey{"Answer key", "Also print an answer key", false};
-    ChainedPrintout both(quizPages, keyPages, withKey.on);
+    const PrintChoice withKey{"Answer key", "Also print an answer key", false};
     const QString pdf = folder.path("key.pdf");
     ui.expectPrintDialog(pdf.toStdString()).tick(true).ok();
-    ASSERT_TRUE(printer.Print(&window, both, true, &withKey));
-    EXPECT_TRUE(withKey.on);
+    const std::optional<PrintAnswer> answer = printer.askPrint(&window, "Quiz", withKey);
+    ASSERT_TRUE(answer && answer->ticked);
+    ChainedPrintout both(quizPages, keyPages, answer->ticked);
+    ASSERT_TRUE(printer.Print(&window, both, false));
 
     const int quizCount = quizPages.pageCount();
     const int keyCount = keyPages.pageCount();
@@ -257,13 +258,10 @@ TEST_F(KeyToPdf, QuizPagesThenKeyPages)
     // The range from the quiz's last page to the key's first.
     const QString range = folder.path("range.pdf");
     ui.expectPrintDialog(range.toStdString()).pages(quizCount, quizCount + 1).ok();
-    ASSERT_TRUE(printer.Print(&window, both, true, &withKey));
+    ASSERT_TRUE(printer.askPrint(&window, "Quiz", withKey));
+    ASSERT_TRUE(printer.Print(&window, both, false));
     EXPECT_EQ(pdfPageCount(range), 2);
     EXPECT_EQ(ui.announcedPages().back(), quizCount + 1);
-    const auto dialogs = ui.callsOf(Kind::PrintDialog);
-    ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[0].choiceShown, std::optional<bool>(false));
-    EXPECT_EQ(dialogs[1].choiceShown, std::optional<bool>(true));
 }
 
 } // namespace

@@ -144,29 +144,29 @@ ScriptedUi::PrintStep& ScriptedUi::expectPrintDialog(std::string outputFile)
     return printSteps.back();
 }
 
-bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, int lastPage,
-                             PrintChoice* choice)
+std::optional<PrintAnswer> ScriptedUi::printDialog(QObject* owner, QPrinter& printer,
+                                                   int firstPage, int lastPage,
+                                                   const PrintChoice* offered)
 {
     Call call{Call::Kind::PrintDialog, std::to_string(firstPage) + "-" + std::to_string(lastPage),
               {}, {}, {}, owner, {}, {}, {}, {}, {}, {}};
-    if (choice) {
-        call.choiceShown = choice->on;
-        call.choiceTab = choice->tab;
-        call.choiceBox = choice->box;
+    if (offered) {
+        call.choiceShown = offered->on;
+        call.choiceTab = offered->tab;
+        call.choiceBox = offered->box;
     }
     logCall(std::move(call));
     if (printSteps.empty()) {
         ADD_FAILURE() << "unscripted print dialog";
-        return false;
+        return std::nullopt;
     }
     const PrintStep step = printSteps.front();
     printSteps.pop_front();
-    if (step.ticked && !choice)
+    if (step.ticked && !offered)
         ADD_FAILURE() << "the script ticks a box in a print dialog that offers none";
     if (!step.accepted)
-        return false;
-    if (step.ticked && choice)
-        choice->on = *step.ticked;
+        return std::nullopt;
+    const PrintAnswer answer{offered && step.ticked.value_or(offered->on)};
     if (step.queueName.empty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(step.outputFile));
@@ -183,7 +183,7 @@ bool ScriptedUi::printDialog(QObject* owner, QPrinter& printer, int firstPage, i
         printer.setPrintRange(QPrinter::AllPages);
         printer.setFromTo(0, 0);
     }
-    return true;
+    return answer;
 }
 
 namespace {
