@@ -44,16 +44,10 @@ void CatalogueCommands::edit(CatalogueEditor::Changed (CatalogueEditor::*command
     view.catalogueChanged();
 }
 
-void CatalogueCommands::reportLoad(const ListLoad& load)
+void CatalogueCommands::reportLoad(const std::string& said)
 {
-    if (!load.opened) {
-        ui.messageBox(&view, std::string("Cannot open ") + load.fileName, "Information",
-                      MessageIcon::Exclamation);
-    } else if (load.damaged()) {
-        ui.messageBox(&view,
-                      catalogue_file::damagedMessage(load.fileName, load.entries, load.promised),
-                      "Information", MessageIcon::Exclamation);
-    }
+    if (!said.empty())
+        ui.messageBox(&view, said, "Information", MessageIcon::Exclamation);
 }
 
 void CatalogueCommands::reportSave(const char* fileName, SaveResult result)

@@ -6,7 +6,6 @@
 class CatalogueStore;
 class TSymbolWindow;
 class Ui;
-struct ListLoad;
 
 // The loads and the edits of the program's catalogue with their messages: the one owner of
 // what an edit changed, which it saves, reports, reads again where another program changed a
@@ -30,7 +29,7 @@ private:
     // the order that its file still holds; its one warning names the changed files.
     void SaveBoth();
     void readBoth();
-    void reportLoad(const ListLoad& load);
+    void reportLoad(const std::string& said);
     void reportSave(const char* fileName, SaveResult result);
 
     Ui& ui;

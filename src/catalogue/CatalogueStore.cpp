@@ -10,21 +10,24 @@ CatalogueStore::CatalogueStore()
 {
 }
 
-ListLoad CatalogueStore::load(ListFileGuard& file, const char* fileName, IonList& list)
+std::string CatalogueStore::load(ListFileGuard& file, const char* fileName, IonList& list)
 {
     catalogue_file::ReadResult read = file.load();
-    ListLoad result{fileName, read.opened, read.ions.count(), read.promised};
-    if (read.opened)
-        list = std::move(read.ions);
-    return result;
+    if (!read.opened)
+        return std::string("Cannot open ") + fileName;
+    const std::string said =
+        read.damaged() ? catalogue_file::damagedMessage(fileName, read.ions.count(), read.promised)
+                       : std::string();
+    list = std::move(read.ions);
+    return said;
 }
 
-ListLoad CatalogueStore::loadCations()
+std::string CatalogueStore::loadCations()
 {
     return load(cationFile, catalogue_file::cationFileName, ions.cations);
 }
 
-ListLoad CatalogueStore::loadAnions()
+std::string CatalogueStore::loadAnions()
 {
     return load(anionFile, catalogue_file::anionFileName, ions.anions);
 }

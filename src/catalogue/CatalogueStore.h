@@ -3,18 +3,7 @@
 #include "catalogue/IonCatalogue.h"
 #include "catalogue/ListFileGuard.h"
 
-#include <cstdint>
-
-// What reading one list file came to.
-struct ListLoad {
-    const char* fileName = "";
-    bool opened = false;
-    std::uint32_t entries = 0;
-    // The count the file claims; more than entries when records are missing.
-    std::uint32_t promised = 0;
-
-    bool damaged() const { return entries < promised; }
-};
+#include <string>
 
 // The program's ion lists for the whole run, with what this program last knew of their files
 // in the current directory. It shows nothing: every load and save says what happened.
@@ -28,9 +17,10 @@ public:
     IonCatalogue& catalogue() { return ions; }
 
     // A list whose file cannot be opened keeps what it held, so that a later save never
-    // replaces entries that were not loaded.
-    ListLoad loadCations();
-    ListLoad loadAnions();
+    // replaces entries that were not loaded. Each load returns what the user is told of it:
+    // "Cannot open valkora.cat", that the file is damaged, or nothing when it was read whole.
+    std::string loadCations();
+    std::string loadAnions();
 
     // Each save is refused when another program changed the file since it was last read or
     // written here.
@@ -40,7 +30,7 @@ public:
     BothSaved saveBoth();
 
 private:
-    static ListLoad load(ListFileGuard& file, const char* fileName, IonList& list);
+    static std::string load(ListFileGuard& file, const char* fileName, IonList& list);
 
     IonCatalogue ions;
     ListFileGuard cationFile;
