@@ -211,14 +211,13 @@ struct FormulaReading {
     bool anionFirst = false;
 };
 
-std::vector<Finding> explainReading(const Compound& compound, const std::string& typed,
-                                    const FormulaReading& reading)
+// What the answer's ions say: another ion of the lists, the anion first, wrong capitals.
+void explainIons(const Compound& compound, const FormulaReading& reading,
+                 std::vector<Finding>& findings)
 {
     const TIon& cation = compound.cation;
     const TIon& anion = compound.anion;
     const std::string& fix = compound.formula;
-    std::vector<Finding> findings;
-
     const auto wrongIon = [&](const Identity& is, const TIon& asked) {
         if (!is.others.empty())
             findings.push_back(finding(Kind::WrongIon, is.others.front()->symbol + " is "
@@ -236,17 +235,18 @@ std::vector<Finding> explainReading(const Compound& compound, const std::string&
     if (reading.anionIs.capitals)
         findings.push_back(finding(Kind::Capitals,
                                    capitalsSentence(reading.anionGroup.symbol, anion, fix)));
+}
 
-    // Counts and brackets say something only of the asked ions, or of others with their
-    // charges, which a wrong ion of another charge would not.
-    const auto sameCharge = [](const Identity& is, const TIon& asked) {
-        return std::all_of(is.others.begin(), is.others.end(),
-                           [&](const TIon* other) { return other->charge == asked.charge; });
-    };
-    if (!sameCharge(reading.cationIs, cation) || !sameCharge(reading.anionIs, anion))
-        return findings;
-
-    const Shape shape = expectedShape(cation, anion);
+// What the answer's counts say. False when they balance in another ratio than the rule's
+// (Ca2SiO4 for Ca4(SiO4)2): they are not explained, and whatever their brackets should be is
+// not certain either.
+bool explainCounts(const Compound& compound, const std::string& typed,
+                   const FormulaReading& reading, const Shape& shape,
+                   std::vector<Finding>& findings)
+{
+    const TIon& cation = compound.cation;
+    const TIon& anion = compound.anion;
+    const std::string& fix = compound.formula;
     const std::int64_t nc = reading.cationGroup.count;
     const std::int64_t na = reading.anionGroup.count;
     if (nc != shape.cationCount || na != shape.anionCount) {
@@ -274,12 +274,18 @@ std::vector<Finding> explainReading(const Compound& compound, const std::string&
                                            + " is " + charge(anion.charge, '-') + ", so write "
                                            + fix + "."));
         }
-        // Counts that balance in another ratio than the rule's (Ca2SiO4 for Ca4(SiO4)2) are
-        // not explained, and whatever their brackets should be is not certain either.
         if (findings.size() == before)
-            return findings;
+            return false;
     }
+    return true;
+}
 
+void explainBrackets(const Compound& compound, const FormulaReading& reading, const Shape& shape,
+                     std::vector<Finding>& findings)
+{
+    const TIon& cation = compound.cation;
+    const TIon& anion = compound.anion;
+    const std::string& fix = compound.formula;
     const auto brackets = [&](const Group& group, const TIon& asked, bool expectedBracket) {
         // The fix brackets the asked ion, whichever ion of its charge the answer wrote.
         const std::string& symbol = asked.symbol;
@@ -298,6 +304,24 @@ std::vector<Finding> explainReading(const Compound& compound, const std::string&
     };
     brackets(reading.cationGroup, cation, shape.cationBracketed);
     brackets(reading.anionGroup, anion, shape.anionBracketed);
+}
+
+std::vector<Finding> explainReading(const Compound& compound, const std::string& typed,
+                                    const FormulaReading& reading)
+{
+    std::vector<Finding> findings;
+    explainIons(compound, reading, findings);
+    // Counts and brackets say something only of the asked ions, or of others with their
+    // charges, which a wrong ion of another charge would not.
+    const auto sameCharge = [](const Identity& is, const TIon& asked) {
+        return std::all_of(is.others.begin(), is.others.end(),
+                           [&](const TIon* other) { return other->charge == asked.charge; });
+    };
+    if (!sameCharge(reading.cationIs, compound.cation) || !sameCharge(reading.anionIs, compound.anion))
+        return findings;
+    const Shape shape = expectedShape(compound.cation, compound.anion);
+    if (explainCounts(compound, typed, reading, shape, findings))
+        explainBrackets(compound, reading, shape, findings);
     return findings;
 }
 

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -153,10 +154,45 @@ Outcome printAll(QPrinter& printer, TextSurface& surface, Printout& printout,
     return progress.cancelled() ? Outcome::Cancelled : Outcome::Printed;
 }
 
+// The pages the dialog's range names, or every page.
+std::pair<int, int> chosenPages(const QPrinter& printer)
+{
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0)
+        return {printer.fromPage(), printer.toPage()};
+    return {firstPage, lastPage};
+}
+
 bool fileIsWhole(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && pdfIsWhole(file.readAll());
+}
+
+// The pages first to last painted onto the target: the chosen printer, a PDF file, or the
+// spool. painterBegun tells whether a painter began on the target, which is what spoils a
+// printer whose write then failed.
+Outcome paintPages(QPrinter& target, const QString& pagesFile, Printout& printout,
+                   PrintingProgress& progress, int first, int last, bool& painterBegun)
+{
+    QPainter painter;
+    if (!painter.begin(&target))
+        return Outcome::Failed;
+    painterBegun = true;
+    painter.setFont(QApplication::font());
+    QPainterSurface surface(painter);
+    Outcome outcome = printAll(target, surface, printout, progress, first, last);
+    if (outcome == Outcome::Cancelled)
+        target.abort();
+    if (!painter.end() && outcome == Outcome::Printed)
+        outcome = Outcome::Failed;
+    if (outcome == Outcome::Printed && target.printerState() == QPrinter::Error)
+        outcome = Outcome::Failed;
+    // Qt's PDF engine ends with success even when its writes failed, leaving a cut-off file:
+    // only the file itself can tell. A page it could not start may have been refused for the
+    // same reason.
+    if (outcome != Outcome::Cancelled && !pagesFile.isEmpty() && !fileIsWhole(pagesFile))
+        outcome = Outcome::FileIncomplete;
+    return outcome;
 }
 
 // The engine does not say why a write failed. A write refused for want of room leaves less
@@ -243,19 +279,15 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
         return false;
     printer.setDocName(fromLatin1Bytes(printout.title()));
 
-    int first = firstPage;
-    int last = lastPage;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = printer.fromPage();
-        last = printer.toPage();
-    }
+    const auto [first, last] = chosenPages(printer);
     // With Qt 6 on this platform, a print to a file is always a PDF file.
     const QString outputFile = printer.outputFileName();
     std::unique_ptr<Spool> spool;
     if (outputFile.isEmpty() && printer.outputFormat() == QPrinter::NativeFormat &&
         !printer.printerName().isEmpty())
         spool = std::make_unique<Spool>(printer);
-    QPrinter& target = spool ? spool->printer : printer;
+    const bool spooled = spool != nullptr;
+    QPrinter& target = spooled ? spool->printer : printer;
     // The file whose bytes tell whether the pages came out whole.
     const QString pagesFile = spool ? spool->file() : outputFile;
 
@@ -263,47 +295,26 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
     printout.takeSurface(measuring, target.width(), target.height());
 
     Outcome outcome = Outcome::Printed;
-    bool begun = false;
-    std::unique_ptr<PrintingProgress> progress;
-    Disabled disabled;
+    bool painterBegun = false;
     // A first page that does not exist begins no painter: no empty page, no file.
     if (printout.hasPage(first)) {
-        progress = ui.openPrintingDialog(parent, "'" + printout.title() + "' on the", printerLine(printer));
+        std::unique_ptr<PrintingProgress> progress =
+            ui.openPrintingDialog(parent, "'" + printout.title() + "' on the", printerLine(printer));
         waiting.restore();
         // The whole main window, menus and keys included, takes no command while pages go out.
+        Disabled disabled;
         disabled.disable(parent ? parent->window() : nullptr);
-
-        QPainter painter;
-        if ((spool && !spool->ready()) || !painter.begin(&target)) {
+        outcome = spool && !spool->ready()
+            ? Outcome::Failed
+            : paintPages(target, pagesFile, printout, *progress, first, last, painterBegun);
+        // A Cancel pressed while the last page was finished still keeps the job back.
+        if (spool && outcome == Outcome::Printed && progress->cancelled())
+            outcome = Outcome::Cancelled;
+        if (spool && outcome == Outcome::Printed &&
+            !print_queue::send(printer, spool->file(), fromLatin1Bytes(printout.title())).isEmpty())
             outcome = Outcome::Failed;
-        } else {
-            begun = !spool;
-            painter.setFont(QApplication::font());
-            QPainterSurface surface(painter);
-            outcome = printAll(target, surface, printout, *progress, first, last);
-            if (outcome == Outcome::Cancelled)
-                target.abort();
-            if (!painter.end() && outcome == Outcome::Printed)
-                outcome = Outcome::Failed;
-            if (outcome == Outcome::Printed && target.printerState() == QPrinter::Error)
-                outcome = Outcome::Failed;
-            // Qt's PDF engine ends with success even when its writes failed, leaving a cut-off
-            // file: only the file itself can tell. A page it could not start may have been
-            // refused for the same reason.
-            if (outcome != Outcome::Cancelled && !pagesFile.isEmpty() && !fileIsWhole(pagesFile))
-                outcome = Outcome::FileIncomplete;
-            // A Cancel pressed while the last page was finished still keeps the job back.
-            if (spool && outcome == Outcome::Printed && progress->cancelled())
-                outcome = Outcome::Cancelled;
-            if (spool && outcome == Outcome::Printed &&
-                !print_queue::send(printer, spool->file(), fromLatin1Bytes(printout.title())).isEmpty())
-                outcome = Outcome::Failed;
-        }
     }
     waiting.restore();
-    disabled.enable();
-    progress.reset();
-
     if (outcome == Outcome::Printed)
         return true;
     // Asked before the partial file goes, while its bytes still take the room they took.
@@ -312,7 +323,7 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
     if (!outputFile.isEmpty())
         QFile::remove(outputFile);
     spool.reset();
-    if (begun && outcome != Outcome::Cancelled)
+    if (painterBegun && !spooled && outcome != Outcome::Cancelled)
         renewAfterFailedWrite();
     ui.messageBox(parent, "'" + printout.title() + "' not printed. " + reason + ".", "Print Error",
                   MessageIcon::Stop);

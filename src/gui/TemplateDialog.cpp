@@ -170,57 +170,8 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogValues& bound
 
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& c : dialog.controls) {
-        QWidget* widget = nullptr;
-        switch (c.kind) {
-        case ControlKind::Label: {
-            auto* label = new QLabel(fromLatin1Bytes(c.text), this);
-            label->setTextFormat(Qt::PlainText);
-            widget = label;
-            break;
-        }
-        case ControlKind::Edit:
-            // Under six average characters (24 units) wide: the charge, number and highest
-            // number fields.
-            widget = new LineField(capacity(c.id), c.scrollsSideways, c.rect.width < 24, this);
-            bindings.push_back({c.kind, c.id, widget});
-            break;
-        case ControlKind::MultiLineEdit:
-            widget = new MultiLineField(capacity(c.id), c.wrapColumns, beep, this);
-            bindings.push_back({c.kind, c.id, widget});
-            break;
-        case ControlKind::RadioButton: {
-            auto* radio = new QRadioButton(fromLatin1Bytes(c.text), this);
-            if (c.startsGroup || radioGroups.empty())
-                radioGroups.push_back(new QButtonGroup(this));
-            radioGroups.back()->addButton(radio);
-            widget = radio;
-            bindings.push_back({c.kind, c.id, widget});
-            break;
-        }
-        case ControlKind::GroupFrame:
-            widget = shadedPanel(this);
-            break;
-        case ControlKind::DipLine: {
-            auto* rule = new QFrame(this);
-            rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-            widget = rule;
-            break;
-        }
-        case ControlKind::OkButton: {
-            QPushButton* button = dialogButton(c.text, QStyle::SP_DialogOkButton, this);
-            button->setDefault(true);
-            connect(button, &QPushButton::clicked, this, &TemplateDialog::accept);
-            widget = button;
-            break;
-        }
-        case ControlKind::CancelButton: {
-            QPushButton* button = dialogButton(c.text, QStyle::SP_DialogCancelButton, this);
-            connect(button, &QPushButton::clicked, this, &TemplateDialog::reject);
-            widget = button;
-            break;
-        }
-        }
-
+        const bool textField = c.kind == ControlKind::Edit || c.kind == ControlKind::MultiLineEdit;
+        QWidget* widget = makeControl(c, textField ? capacity(c.id) : 0, beep);
         widget->setGeometry(units.rect(c.rect));
         if (c.id != noControlId)
             widget->setObjectName(QStringLiteral("ctl%1").arg(c.id));
@@ -245,6 +196,62 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogValues& bound
         placed.push_back(widget);
     }
     nameFieldsByLabels(dialog);
+}
+
+QWidget* TemplateDialog::makeControl(const ControlTemplate& c, int capacity,
+                                     const std::function<void()>& beep)
+{
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(fromLatin1Bytes(c.text), this);
+        label->setTextFormat(Qt::PlainText);
+        widget = label;
+        break;
+    }
+    case ControlKind::Edit:
+        // Under six average characters (24 units) wide: the charge, number and highest
+        // number fields.
+        widget = new LineField(capacity, c.scrollsSideways, c.rect.width < 24, this);
+        bindings.push_back({c.kind, c.id, widget});
+        break;
+    case ControlKind::MultiLineEdit:
+        widget = new MultiLineField(capacity, c.wrapColumns, beep, this);
+        bindings.push_back({c.kind, c.id, widget});
+        break;
+    case ControlKind::RadioButton: {
+        auto* radio = new QRadioButton(fromLatin1Bytes(c.text), this);
+        if (c.startsGroup || radioGroups.empty())
+            radioGroups.push_back(new QButtonGroup(this));
+        radioGroups.back()->addButton(radio);
+        widget = radio;
+        bindings.push_back({c.kind, c.id, widget});
+        break;
+    }
+    case ControlKind::GroupFrame:
+        widget = shadedPanel(this);
+        break;
+    case ControlKind::DipLine: {
+        auto* rule = new QFrame(this);
+        rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        widget = rule;
+        break;
+    }
+    case ControlKind::OkButton: {
+        QPushButton* button = dialogButton(c.text, QStyle::SP_DialogOkButton, this);
+        button->setDefault(true);
+        connect(button, &QPushButton::clicked, this, &TemplateDialog::accept);
+        widget = button;
+        break;
+    }
+    case ControlKind::CancelButton: {
+        QPushButton* button = dialogButton(c.text, QStyle::SP_DialogCancelButton, this);
+        connect(button, &QPushButton::clicked, this, &TemplateDialog::reject);
+        widget = button;
+        break;
+    }
+    }
+    return widget;
 }
 
 void TemplateDialog::nameFieldsByLabels(const DialogTemplate& dialog)

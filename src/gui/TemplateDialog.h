@@ -43,6 +43,9 @@ private:
         QWidget* widget;
     };
 
+    // One control of the template as a widget of this dialog; a control that holds a value is
+    // bound to it. capacity: the characters a text field takes.
+    QWidget* makeControl(const ControlTemplate& c, int capacity, const std::function<void()>& beep);
     // Each edit field is named for screen readers by the labels the template puts over it.
     void nameFieldsByLabels(const DialogTemplate& dialog);
     void loadValues();

@@ -61,20 +61,17 @@ void ReviewPrintout::layOut(TextSurface& surface, int pageWidth)
     lines.clear();
     keptTogether.clear();
     const auto count = [this] { return static_cast<int>(lines.size()); };
-    const auto plain = [this](int x, std::string text) {
-        lines.push_back({{x, std::move(text), false}});
-    };
     // The results page names the student; so does this one, which may be read on its own.
     const std::string title = titleLine;
-    plain(0, student.empty() ? title : title + " for: " + student);
+    addText(0, student.empty() ? title : title + " for: " + student);
     lines.emplace_back();
     if (log.wrongCount() == 0) {
-        plain(0, "No answers were marked wrong.");
+        addText(0, "No answers were marked wrong.");
         return;
     }
     if (log.dropped() > 0) {
-        plain(0, countOf(log.dropped(), "earlier wrong answer is", "earlier wrong answers are") +
-                     " not listed.");
+        addText(0, countOf(log.dropped(), "earlier wrong answer is", "earlier wrong answers are") +
+                       " not listed.");
         lines.emplace_back();
     }
 
@@ -101,24 +98,30 @@ void ReviewPrintout::layOut(TextSurface& surface, int pageWidth)
             {{indent, correctAnswer, false}, {answerX, entry.expected, !entry.nameAsked}});
         for (const answer_diagnosis::Finding& finding : entry.findings) {
             for (std::string& row : wrapWords(surface, finding.sentence, pageWidth - indent))
-                plain(indent, std::move(row));
+                addText(indent, std::move(row));
         }
         keptTogether.push_back({first, count()});
         lines.emplace_back();
     }
 
-    const int tally = count();
-    plain(0, "Mistakes by kind (" + countOf(log.wrongCount(), "wrong answer", "wrong answers") +
-                 "):");
+    layOutTally(indent);
+}
+
+// The count of each kind of mistake, kept on one page.
+void ReviewPrintout::layOutTally(int indent)
+{
+    const int tally = static_cast<int>(lines.size());
+    addText(0, "Mistakes by kind (" + countOf(log.wrongCount(), "wrong answer", "wrong answers") +
+                   "):");
     for (int k = 0; k < answer_diagnosis::kindCount; ++k) {
         const auto kind = static_cast<answer_diagnosis::Kind>(k);
         if (log.tally(kind) > 0)
-            plain(indent, std::string(answer_diagnosis::title(kind)) + ": " +
-                              std::to_string(log.tally(kind)));
+            addText(indent, std::string(answer_diagnosis::title(kind)) + ": " +
+                                std::to_string(log.tally(kind)));
     }
     if (log.unexplained() > 0)
-        plain(indent, "No explanation found: " + std::to_string(log.unexplained()));
-    keptTogether.push_back({tally, count()});
+        addText(indent, "No explanation found: " + std::to_string(log.unexplained()));
+    keptTogether.push_back({tally, static_cast<int>(lines.size())});
 }
 
 void ReviewPrintout::printPage(int page, TextSurface& surface)

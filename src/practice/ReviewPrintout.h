@@ -31,6 +31,8 @@ private:
     using Line = std::vector<Piece>;
 
     void layOut(TextSurface& surface, int pageWidth);
+    void layOutTally(int indent);
+    void addText(int x, std::string text) { lines.push_back({{x, std::move(text), false}}); }
 
     const ReviewLog& log;
     std::string student;
