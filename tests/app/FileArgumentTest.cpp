@@ -1,7 +1,7 @@
 // A quiz file named on the command line: how the arguments are read, and how the main window
 // opens the file, against what Open does with a file chosen in its dialog.
 #include "app/CommandLine.h"
-#include "support/QuizShell.h"
+#include "shell/QuizShell.h"
 
 #include "resources/CommandIds.h"
 #include "support/Bytes.h"

@@ -1,18 +1,12 @@
 #include "catalogue/CatalogueEditor.h"
 
-#include "catalogue/CatalogueFile.h"
-#include "support/CatalogueFiles.h"
-#include "support/CatalogueSide.h"
 #include "support/ScriptedUi.h"
-#include "support/TempFolder.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using Changed = CatalogueEditor::Changed;
 using Kind = ScriptedUi::Call::Kind;
 using Strings = std::vector<std::string>;
 
@@ -20,29 +14,17 @@ const IonList startingCations({TIon("Potassium", "K", 1), TIon("Calcium", "Ca", 
                                TIon("Iron(III)", "Fe", 3)});
 const IonList startingAnions({TIon("chloride", "Cl", 1), TIon("sulfate", "SO4", 2)});
 
-// The catalogue side of the program over files of three cations and two anions in a folder
-// of its own.
+// The editor over lists of three cations and two anions. What it says it changed is what
+// its owner saves (tests/app/CatalogueCommandsTest.cpp).
 class Editing : public ::testing::Test {
 protected:
-    struct Files {
-        TempFolder folder;
-        explicit Files(const IonList& cations, const IonList& anions)
-        {
-            writeCatalogue(folder, cations, anions);
-        }
-    };
-
     explicit Editing(const IonList& cations = startingCations, const IonList& anions = startingAnions)
-        : files(cations, anions)
+        : lists{cations, anions}
     {
     }
 
-    IonList fileList(const char* name) const
-    {
-        return catalogue_file::parse(files.folder.read(name)).ions;
-    }
-    const IonList& cations() const { return side.catalogue().cations; }
-    const IonList& anions() const { return side.catalogue().anions; }
+    const IonList& cations() const { return lists.cations; }
+    const IonList& anions() const { return lists.anions; }
     std::vector<ScriptedUi::Call> dialogs() const { return ui.callsOf(Kind::Dialog); }
 
     // Add through FIRSTDIALOG with the given side chosen.
@@ -54,9 +36,9 @@ protected:
         return ui.expectDialog(dialog);
     }
 
-    Files files;
+    IonCatalogue lists;
     ScriptedUi ui;
-    CatalogueSide side{ui};
+    CatalogueEditor editor{ui, nullptr, lists};
 };
 
 struct Entry {
@@ -81,19 +63,19 @@ TEST_P(EntryCheckTable, RefusesWithItsMessageOrStoresTheEntry)
     add(true, DialogId::AddCat).fill(IonEntry{e.name, e.symbol, e.charge}).ok();
     if (e.message)
         ui.expectDialog(DialogId::AddCat).cancel();
-    side.commands.edit(&CatalogueEditor::AddIon);
+    const Changed changed = editor.AddIon();
 
     if (e.message) {
+        EXPECT_EQ(changed, Changed::Nothing);
         EXPECT_EQ(ui.messages(), Strings{std::string(e.message) + "|Warning"});
         EXPECT_EQ(cations(), startingCations);
-        EXPECT_EQ(fileList("valkora.cat"), startingCations);
         // The dialog comes back with what was typed.
         EXPECT_EQ(dialogs().back().shown<IonEntry>(), (IonEntry{e.name, e.symbol, e.charge}));
     } else {
+        EXPECT_EQ(changed, Changed::Cations);
         EXPECT_TRUE(ui.messages().empty());
         ASSERT_EQ(cations().count(), 4u);
         EXPECT_EQ(cations().at(3), e.stored);
-        EXPECT_EQ(fileList("valkora.cat"), cations());
     }
 }
 
@@ -131,16 +113,16 @@ TEST_F(Editing, EachIonDialogHasItsOwnWarnings)
     };
     ui.expectDialog(DialogId::FirstDialog).ok();
     refuseAll(DialogId::AddCat);
-    side.commands.edit(&CatalogueEditor::AddIon);
+    EXPECT_EQ(editor.AddIon(), Changed::Nothing);
     ui.expectDialog(DialogId::FirstDialog).fill(AddChoice{0, 1}).ok();
     refuseAll(DialogId::AddAn);
-    side.commands.edit(&CatalogueEditor::AddIon);
+    EXPECT_EQ(editor.AddIon(), Changed::Nothing);
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
     refuseAll(DialogId::ChangeCat);
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    EXPECT_EQ(editor.ChangeIon(), Changed::Nothing);
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
     refuseAll(DialogId::ChangeAn);
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    EXPECT_EQ(editor.ChangeIon(), Changed::Nothing);
 
     EXPECT_EQ(ui.messages(), (Strings{
                                  "You must include a cation name.|Warning",
@@ -166,36 +148,30 @@ TEST_F(Editing, EachIonDialogHasItsOwnWarnings)
     EXPECT_EQ(anions(), startingAnions);
 }
 
-TEST_F(Editing, AddAppendsToTheChosenListAndRewritesOnlyItsFile)
+TEST_F(Editing, AddAppendsToTheChosenListAndSaysWhichChanged)
 {
-    const QByteArray anionBytes = files.folder.read("valkora.ani");
-    const QDateTime anionTime = QFileInfo(files.folder.path("valkora.ani")).lastModified();
     add(true, DialogId::AddCat).fill(IonEntry{"Sodium", "Na", "1"}).ok();
-    side.commands.edit(&CatalogueEditor::AddIon);
+    EXPECT_EQ(editor.AddIon(), Changed::Cations);
     ASSERT_EQ(cations().count(), 4u);
     EXPECT_EQ(cations().at(3), TIon("Sodium", "Na", 1));
-    EXPECT_EQ(files.folder.read("valkora.cat").size(), 4 + 4 * 39);
-    EXPECT_EQ(fileList("valkora.cat"), cations());
-    EXPECT_EQ(files.folder.read("valkora.ani"), anionBytes);
-    EXPECT_EQ(QFileInfo(files.folder.path("valkora.ani")).lastModified(), anionTime);
+    EXPECT_EQ(anions(), startingAnions);
 
     add(false, DialogId::AddAn).fill(IonEntry{"nitride", "N", "3-"}).ok();
-    side.commands.edit(&CatalogueEditor::AddIon);
+    EXPECT_EQ(editor.AddIon(), Changed::Anions);
     ASSERT_EQ(anions().count(), 3u);
     // Anion charges are stored without sign.
     EXPECT_EQ(anions().at(2), TIon("nitride", "N", 3));
-    EXPECT_EQ(fileList("valkora.ani"), anions());
 }
 
 TEST_F(Editing, EveryAddStartsEmptyEvenAfterOneCancelledHalfWay)
 {
     add(true, DialogId::AddCat).set(&IonEntry::name, "Half").set(&IonEntry::symbol, "Hf").ok();
     ui.expectDialog(DialogId::AddCat).set(&IonEntry::charge, "2").cancel();
-    side.commands.edit(&CatalogueEditor::AddIon);
+    EXPECT_EQ(editor.AddIon(), Changed::Nothing);
     EXPECT_EQ(dialogs()[2].shown<IonEntry>(), (IonEntry{"Half", "Hf", ""}));
 
     add(true, DialogId::AddCat).cancel();
-    side.commands.edit(&CatalogueEditor::AddIon);
+    EXPECT_EQ(editor.AddIon(), Changed::Nothing);
     EXPECT_EQ(dialogs().back().shown<IonEntry>(), IonEntry{});
     EXPECT_EQ(cations(), startingCations);
 }
@@ -204,7 +180,7 @@ TEST_F(Editing, ChangeFillsTheDialogFromTheEntryAndOverwritesItInPlace)
 {
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "2").ok();
     ui.expectDialog(DialogId::ChangeCat).fill(IonEntry{"Calcium  ", "Ca", "+2"}).ok();
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    EXPECT_EQ(editor.ChangeIon(), Changed::Cations);
     EXPECT_EQ(dialogs()[1].shown<IonEntry>(), (IonEntry{"Calcium", "Ca", "2"}));
     EXPECT_EQ(cations().at(1), TIon("Calcium", "Ca", 2));
 
@@ -213,22 +189,19 @@ TEST_F(Editing, ChangeFillsTheDialogFromTheEntryAndOverwritesItInPlace)
         .set(&IonEntry::name, "Magnesium")
         .set(&IonEntry::symbol, "Mg")
         .ok();
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    EXPECT_EQ(editor.ChangeIon(), Changed::Cations);
     EXPECT_EQ(cations().count(), 3u);
     EXPECT_EQ(cations().at(1), TIon("Magnesium", "Mg", 2));
-    EXPECT_EQ(fileList("valkora.cat"), cations());
-    EXPECT_EQ(fileList("valkora.ani"), startingAnions);
+    EXPECT_EQ(anions(), startingAnions);
 }
 
 TEST_F(Editing, CancelInTheChangeDialogEndsTheCommand)
 {
-    const QByteArray before = files.folder.read("valkora.cat");
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "2").ok();
     ui.expectDialog(DialogId::ChangeCat).set(&IonEntry::name, "Other").cancel();
     // No NUMBERDLG is scripted after it: going back to it would fail the test.
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    EXPECT_EQ(editor.ChangeIon(), Changed::Nothing);
     EXPECT_EQ(cations(), startingCations);
-    EXPECT_EQ(files.folder.read("valkora.cat"), before);
     EXPECT_TRUE(ui.messages().empty());
 }
 
@@ -237,21 +210,20 @@ TEST_F(Editing, AnionRangeMessagesDifferBetweenAddAndChange)
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
     ui.expectDialog(DialogId::ChangeAn).set(&IonEntry::charge, "-2").ok();
     ui.expectDialog(DialogId::ChangeAn).cancel();
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    editor.ChangeIon();
     add(false, DialogId::AddAn).fill(IonEntry{"oxide", "O", "-2"}).ok();
     ui.expectDialog(DialogId::AddAn).cancel();
-    side.commands.edit(&CatalogueEditor::AddIon);
+    editor.AddIon();
     EXPECT_EQ(ui.messages(), (Strings{"You must include an anion charge from 1+ to 4+.|Warning",
                                       "You must include a anion charge from 1- to 4-.|Warning"}));
 }
 
-TEST_F(Editing, DeleteClosesTheGapAndRewritesTheFile)
+TEST_F(Editing, DeleteClosesTheGap)
 {
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
-    side.commands.edit(&CatalogueEditor::DeleteIon);
+    EXPECT_EQ(editor.DeleteIon(), Changed::Cations);
     EXPECT_EQ(cations(), IonList({TIon("Calcium", "Ca", 2), TIon("Iron(III)", "Fe", 3)}));
-    EXPECT_EQ(files.folder.read("valkora.cat").size(), 82);
-    EXPECT_EQ(fileList("valkora.cat"), cations());
+    EXPECT_EQ(anions(), startingAnions);
     EXPECT_TRUE(ui.messages().empty());
 }
 
@@ -261,7 +233,7 @@ TEST_F(Editing, NumbersThatDoNotExistAreRefusedForTheChosenList)
         ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, typed).ok();
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"3", 0, 1}).ok();
     ui.expectDialog(DialogId::NumberDlg).cancel();
-    side.commands.edit(&CatalogueEditor::DeleteIon);
+    EXPECT_EQ(editor.DeleteIon(), Changed::Nothing);
     Strings expected(5, "You must include a cation number that exists.|Warning");
     expected.push_back("You must include an anion number that exists.|Warning");
     EXPECT_EQ(ui.messages(), expected);
@@ -272,7 +244,7 @@ TEST_F(Editing, NumbersThatDoNotExistAreRefusedForTheChosenList)
     EXPECT_EQ(dialogs()[2].shown<NumberEntry>(), (NumberEntry{"0", 1, 0}));
     EXPECT_EQ(dialogs()[5].shown<NumberEntry>(), (NumberEntry{"4", 1, 0}));
     ui.expectDialog(DialogId::NumberDlg).cancel();
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    editor.ChangeIon();
     EXPECT_EQ(dialogs().back().shown<NumberEntry>(), (NumberEntry{"", 0, 1}));
 }
 
@@ -286,7 +258,7 @@ TEST_F(EditingEmptyLists, AnyNumberOfAnEmptyListIsRefused)
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
     ui.expectDialog(DialogId::NumberDlg).cancel();
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    EXPECT_EQ(editor.ChangeIon(), Changed::Nothing);
     EXPECT_EQ(ui.messages(), (Strings{"You must include a cation number that exists.|Warning",
                                       "You must include an anion number that exists.|Warning"}));
 }
@@ -295,11 +267,11 @@ TEST_F(Editing, TheTwoCationAnionChoicesAreRememberedApart)
 {
     // Both start at Cation.
     ui.expectDialog(DialogId::NumberDlg).fill(NumberEntry{"1", 0, 1}).ok();
-    side.commands.edit(&CatalogueEditor::DeleteIon);
+    EXPECT_EQ(editor.DeleteIon(), Changed::Anions);
     ui.expectDialog(DialogId::FirstDialog).cancel();
-    side.commands.edit(&CatalogueEditor::AddIon);
+    editor.AddIon();
     ui.expectDialog(DialogId::NumberDlg).cancel();
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    editor.ChangeIon();
 
     const auto shown = dialogs();
     EXPECT_EQ(shown[0].shown<NumberEntry>(), (NumberEntry{"", 1, 0}));
@@ -311,21 +283,11 @@ TEST_F(Editing, TheTwoCationAnionChoicesAreRememberedApart)
 
 TEST_F(Editing, AnEntryTooLongForTheFieldsIsOfferedWhatFits)
 {
-    side.catalogue().cations.at(0) = TIon("Odd", std::string(14, 'S'), -2147483647 - 1);
+    lists.cations.at(0) = TIon("Odd", std::string(14, 'S'), -2147483647 - 1);
     ui.expectDialog(DialogId::NumberDlg).set(&NumberEntry::number, "1").ok();
     ui.expectDialog(DialogId::ChangeCat).cancel();
-    side.commands.edit(&CatalogueEditor::ChangeIon);
+    editor.ChangeIon();
     EXPECT_EQ(dialogs()[1].shown<IonEntry>(), (IonEntry{"Odd", std::string(14, 'S'), "-2147"}));
-}
-
-TEST_F(Editing, AFailedSaveKeepsTheEditAndSaysSo)
-{
-    QFile::remove(files.folder.path("valkora.cat"));
-    ASSERT_TRUE(QDir(files.folder.path("")).mkdir("valkora.cat"));
-    add(true, DialogId::AddCat).fill(IonEntry{"Sodium", "Na", "1"}).ok();
-    side.commands.edit(&CatalogueEditor::AddIon);
-    EXPECT_EQ(ui.messages(), Strings{"File valkora.cat cannot be found!|Warning"});
-    EXPECT_EQ(cations().count(), 4u);
 }
 
 TEST(TrimTrailingBlanks, CutsOnlyBlanksAndNeverTheFirstCharacter)
@@ -353,23 +315,16 @@ void PrintTo(const SortCase& c, std::ostream* os)
 
 class SortTable : public ::testing::TestWithParam<SortCase> {};
 
-TEST_P(SortTable, OrdersByTheBytesOfTheNamesAndRewritesBothFiles)
+TEST_P(SortTable, OrdersByTheBytesOfTheNamesAndChangesBothLists)
 {
     const SortCase& c = GetParam();
-    TempFolder folder;
-    const IonList anions({TIon("sulfate", "SO4", 2), TIon("chloride", "Cl", 1)});
-    writeCatalogue(folder, IonList(c.before), anions);
+    IonCatalogue lists{IonList(c.before), IonList({TIon("sulfate", "SO4", 2), TIon("chloride", "Cl", 1)})};
     ScriptedUi ui;
-    CatalogueSide side(ui);
-    // Removed, so that the sort must write them anew.
-    QFile::remove(folder.path("valkora.cat"));
-    QFile::remove(folder.path("valkora.ani"));
+    CatalogueEditor editor(ui, nullptr, lists);
 
-    side.commands.edit(&CatalogueEditor::SortIons);
-    EXPECT_EQ(side.catalogue().cations, IonList(c.after));
-    EXPECT_EQ(folder.read("valkora.cat"), catalogue_file::serialize(IonList(c.after)));
-    EXPECT_EQ(side.catalogue().anions, IonList({TIon("chloride", "Cl", 1), TIon("sulfate", "SO4", 2)}));
-    EXPECT_EQ(folder.read("valkora.ani"), catalogue_file::serialize(side.catalogue().anions));
+    EXPECT_EQ(editor.SortIons(), Changed::Both);
+    EXPECT_EQ(lists.cations, IonList(c.after));
+    EXPECT_EQ(lists.anions, IonList({TIon("chloride", "Cl", 1), TIon("sulfate", "SO4", 2)}));
     EXPECT_TRUE(ui.calls().empty());
 }
 

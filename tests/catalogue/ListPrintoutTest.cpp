@@ -1,15 +1,7 @@
 #include "catalogue/ListPrintout.h"
 
 #include "catalogue/CatalogueDrawing.h"
-#include "support/CatalogueFiles.h"
-#include "support/CatalogueSide.h"
-#include "support/PdfPages.h"
 #include "support/RecordingSurface.h"
-#include "support/ScriptedUi.h"
-#include "support/TempFolder.h"
-#include "views/TSymbolWindow.h"
-
-#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -76,55 +68,6 @@ TEST(ListPrintout, ALongListGoesOnOverPagesWithNoLineSplit)
     for (const Text& t : whole.texts())
         expected.push_back(t.text);
     EXPECT_EQ(printed, expected);
-}
-
-class PrintList : public ::testing::Test {
-protected:
-    void load(int cations, int anions)
-    {
-        const IonCatalogue lists = catalogue(cations, anions);
-        writeCatalogue(folder, lists.cations, lists.anions);
-        side = std::make_unique<CatalogueSide>(ui);
-        view = &side->view;
-    }
-
-    TempFolder folder;
-    ScriptedUi ui;
-    std::unique_ptr<CatalogueSide> side;
-    TSymbolWindow* view = nullptr;
-};
-
-TEST_F(PrintList, AShortListIsOnePageWhateverTheScrollPosition)
-{
-    load(10, 10);
-    view->resize(400, 300);
-    view->verticalScrollBar()->setValue(50);
-    ui.expectPrintDialog(folder.path("list.pdf").toStdString()).ok();
-    view->PrintList();
-    EXPECT_EQ(pdfPageCount(folder.path("list.pdf")), 1);
-    EXPECT_EQ(ui.callsOf(ScriptedUi::Call::Kind::Printing)[0].text, "'List' on the");
-    EXPECT_EQ(view->scrollPosition(), 50);
-    EXPECT_TRUE(ui.messages().empty());
-}
-
-TEST_F(PrintList, ALongListPrintsAllItsPages)
-{
-    load(900, 900);
-    ui.expectPrintDialog(folder.path("list.pdf").toStdString()).ok();
-    view->PrintList();
-    const int pages = pdfPageCount(folder.path("list.pdf"));
-    EXPECT_GT(pages, 5);
-    EXPECT_EQ(static_cast<std::size_t>(pages), ui.announcedPages().size());
-}
-
-TEST_F(PrintList, CancelInPrintingNamesTheList)
-{
-    load(900, 900);
-    ui.expectPrintDialog(folder.path("list.pdf").toStdString()).ok();
-    ui.cancelPrintingAtPage(2);
-    view->PrintList();
-    EXPECT_EQ(ui.messages(),
-              std::vector<std::string>{"'List' not printed. Printing canceled.|Print Error"});
 }
 
 } // namespace

@@ -1,27 +1,12 @@
 #include "catalogue/Elements.h"
 #include "catalogue/ListsCheck.h"
-#include "compound/CompoundCheck.h"
-
-#include "catalogue/CatalogueFile.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-void PrintTo(const ListFinding& finding, std::ostream* out)
-{
-    *out << finding.text;
-}
-
 namespace {
-
-using Kind = ListFinding::Kind;
-
-IonList listOf(std::initializer_list<TIon> ions)
-{
-    return IonList(std::vector<TIon>(ions));
-}
 
 struct SymbolCase {
     const char* name;
@@ -107,94 +92,6 @@ TEST(Elements, KnowsAll118ByExactCapitals)
     }
     for (const char* unknown : {"J", "Q", "Xx", "Uu", "A", "Ha"})
         EXPECT_EQ(elements::find(unknown), nullptr) << unknown;
-}
-
-struct FindingCase {
-    const char* name;
-    IonList cations;
-    IonList anions;
-    std::vector<ListFinding> findings;
-};
-
-void PrintTo(const FindingCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
-class FindingTable : public testing::TestWithParam<FindingCase> {};
-
-TEST_P(FindingTable, OneFindingALineWithTheEntryNumbers)
-{
-    const FindingCase& row = GetParam();
-    EXPECT_EQ(checkListsAndCompounds({row.cations, row.anions}), row.findings);
-}
-
-const TIon chloride("chloride", "Cl", 1);
-const TIon oxide("oxide", "O", 2);
-
-INSTANTIATE_TEST_SUITE_P(
-    ListsCheck, FindingTable,
-    testing::Values(
-        FindingCase{"clean", listOf({TIon("Sodium", "Na", 1), TIon("Iron(II)", "Fe", 2),
-                                     TIon("Iron(III)", "Fe", 3)}),
-                    listOf({chloride, oxide}), {}},
-        FindingCase{"symbol", listOf({TIon("Sodium", "Na", 1), TIon("Cobalt(II)", "CO", 2)}),
-                    listOf({chloride, TIon("odd", "Xx", 1)}),
-                    {{Kind::Symbol, "cation 2: the symbol \"CO\" reads as carbon + oxygen; cobalt is \"Co\""},
-                     {Kind::Symbol, "anion 2: the symbol \"Xx\" is not a formula of element symbols"}}},
-        FindingCase{"same_name", listOf({TIon("Sodium", "Na", 1), TIon("Zinc", "Zn", 2)}),
-                    listOf({chloride, oxide, TIon("chloride", "Br", 1)}),
-                    {{Kind::SameName, "anion 1 and anion 3 have the same name \"chloride\""}}},
-        FindingCase{"same_ion_under_two_names",
-                    listOf({TIon("Ferrous", "Fe", 2), TIon("Zinc", "Zn", 2), TIon("Iron(II)", "Fe", 2)}),
-                    listOf({chloride}),
-                    {{Kind::SameIon,
-                      "cation 1 (Ferrous) and cation 3 (Iron(II)) are both \"Fe\" with charge 2"}}},
-        FindingCase{"charges_without_numerals",
-                    listOf({TIon("Iron", "Fe", 2), TIon("Iron(III)", "Fe", 3), TIon("Cu(I)", "Cu", 1),
-                            TIon("Cu(II)", "Cu", 2)}),
-                    listOf({oxide}),
-                    {{Kind::NoNumeral, "cation 1 (Iron) and cation 2 (Iron(III)) are both \"Fe\", with "
-                                       "charges 2 and 3: both names need a Roman numeral such as (II)"}}},
-        FindingCase{"charge_outside_range", listOf({TIon("Sodium", "Na", 0)}),
-                    listOf({TIon("nitride", "N", 7)}),
-                    {{Kind::Charge, "cation 1: the charge 0 is outside 1 to 4"},
-                     {Kind::Charge, "anion 1: the charge 7 is outside 1 to 4"}}},
-        FindingCase{"same_formula_from_two_pairs",
-                    listOf({TIon("Mercury(I)", "Hg2", 2), TIon("Mercury one", "Hg", 1)}),
-                    listOf({chloride, TIon("peroxide", "O2", 2)}),
-                    {{Kind::SameCompound,
-                      "cation 1 with anion 2 (Mercury(I) peroxide, Hg2O2) and cation 2 with anion 2 "
-                      "(Mercury one peroxide, Hg2O2) have the same formula \"Hg2O2\""}}},
-        FindingCase{"same_name_from_two_pairs",
-                    listOf({TIon("Iron", "Fe", 2), TIon("Iron green", "Fe", 3)}),
-                    listOf({TIon("green oxide", "O", 2), TIon("oxide", "S", 2)}),
-                    {{Kind::NoNumeral, "cation 1 (Iron) and cation 2 (Iron green) are both \"Fe\", with "
-                                       "charges 2 and 3: both names need a Roman numeral such as (II)"},
-                     {Kind::SameCompound,
-                      "cation 1 with anion 1 (Iron green oxide, FeO) and cation 2 with anion 2 "
-                      "(Iron green oxide, Fe2S3) have the same name \"Iron green oxide\""}}},
-        FindingCase{"twin_ion_reported_once",
-                    listOf({TIon("Ferrous", "Fe", 2), TIon("Iron(II)", "Fe", 2)}),
-                    listOf({chloride, oxide}),
-                    {{Kind::SameIon,
-                      "cation 1 (Ferrous) and cation 2 (Iron(II)) are both \"Fe\" with charge 2"}}}),
-    [](const testing::TestParamInfo<FindingCase>& info) { return std::string(info.param.name); });
-
-TEST(ListsCheck, StarterListsPassClean)
-{
-    const auto read = [](const char* name) {
-        return catalogue_file::read(QStringLiteral(VALKORA_SOURCE_DIR "/data/") +
-                                    QString::fromLatin1(name));
-    };
-    const catalogue_file::ReadResult cations = read("valkora.cat");
-    const catalogue_file::ReadResult anions = read("valkora.ani");
-    ASSERT_TRUE(cations.opened && anions.opened);
-    ASSERT_GT(cations.ions.count(), 20u);
-    std::vector<std::string> texts;
-    for (const ListFinding& finding : checkListsAndCompounds({cations.ions, anions.ions}))
-        texts.push_back(finding.text);
-    EXPECT_EQ(texts, std::vector<std::string>{});
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // valkora-cli explain on the starter lists: one answer marked and explained, then a class's
 // answers from a form's CSV export.
-#include "cli/CliRun.h"
+#include "CliRun.h"
 
 #include "compound/AnswerDiagnosis.h"
 

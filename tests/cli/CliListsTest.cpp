@@ -1,4 +1,4 @@
-#include "cli/CliRun.h"
+#include "CliRun.h"
 
 #include "catalogue/CatalogueFile.h"
 #include "catalogue/ListsCsv.h"

@@ -1,6 +1,6 @@
 // valkora-cli run as a teacher runs it: the built program in a terminal with no display, a home
 // folder of its own, the starter lists or hand-made damaged ones, and its PDFs read back as text.
-#include "cli/CliRun.h"
+#include "CliRun.h"
 
 #include "quiz/QuizFile.h"
 #include "support/PdfPages.h"

@@ -1,6 +1,6 @@
 // New and Return through the main window: the heading and range dialogs, what each answer
 // leaves behind, and fresh lists for every quiz.
-#include "support/QuizShell.h"
+#include "shell/QuizShell.h"
 
 #include "resources/CommandIds.h"
 #include "support/Bytes.h"

@@ -1,5 +1,5 @@
 // Printing a quiz from the main window: the pages that come out, then the offer to store it.
-#include "support/QuizShell.h"
+#include "shell/QuizShell.h"
 
 #include "quiz/QuizFile.h"
 #include "resources/CommandIds.h"

@@ -1,6 +1,6 @@
 // Leaving a quiz through Don't Print, storing it, and opening stored quizzes again, sound or
 // damaged.
-#include "support/QuizShell.h"
+#include "shell/QuizShell.h"
 
 #include "quiz/QuizFile.h"
 #include "resources/CommandIds.h"

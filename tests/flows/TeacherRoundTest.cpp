@@ -2,7 +2,7 @@
 // key and stored; the stored quiz is opened and printed with its key again. The pages are read
 // back as text, and every answer is checked against a model of the naming rules written apart
 // from the program's own, so a fault shared by the key and the marking cannot hide.
-#include "support/QuizShell.h"
+#include "shell/QuizShell.h"
 
 #include "catalogue/CatalogueFile.h"
 #include "support/PdfPages.h"

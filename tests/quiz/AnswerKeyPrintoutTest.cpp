@@ -1,24 +1,17 @@
 #include "quiz/AnswerKeyPrintout.h"
 
-#include "gui/Printer.h"
 #include "print/ChainedPrintout.h"
 #include "quiz/MyQuizPrintout.h"
-#include "support/PdfPages.h"
 #include "support/RecordingSurface.h"
-#include "support/ScriptedUi.h"
-#include "support/TempFolder.h"
-
-#include <QWidget>
+#include "support/SampleQuizzes.h"
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <ostream>
 
 namespace {
 
 using Text = RecordingSurface::Text;
-using Kind = ScriptedUi::Call::Kind;
 
 // The characters of a text as drawFormulaText places them, each charWidth wide, the digits 2
 // to 9 dropped when lowered.
@@ -64,14 +57,6 @@ TEST(AnswerKeyDrawing, TitleHeadingThenNumberedAnswers)
     append(expected, characters(28, 100, "?", 0));
     append(expected, characters(0, 120, "1 exercise could not be answered from the current lists.", 0));
     EXPECT_EQ(page.texts(), expected);
-}
-
-answer_key::Key longKey(int answers)
-{
-    answer_key::Key key{{"Heading"}, {}, 0};
-    for (int n = 1; n <= answers; ++n)
-        key.answers.push_back({n, "X" + std::to_string(n % 10), n % 2 == 0});
-    return key;
 }
 
 struct KeyPaging {
@@ -124,16 +109,6 @@ INSTANTIATE_TEST_SUITE_P(Pages, AnswerKeyPaging,
                          ::testing::Values(KeyPaging{0, 1000}, KeyPaging{3, 1000},
                                            KeyPaging{40, 100}, KeyPaging{40, 35},
                                            KeyPaging{7, 20}));
-
-SentenceList quizOfLines(int exercises)
-{
-    SentenceList quiz{TSentence("Quiz\n", 0)};
-    for (int n = 1; n <= exercises; ++n) {
-        quiz.emplace_back("Na" + std::to_string(n % 10) + "O", 1);
-        quiz.emplace_back(" ", 0);
-    }
-    return quiz;
-}
 
 struct ChainCase {
     bool withKey;
@@ -219,49 +194,5 @@ INSTANTIATE_TEST_SUITE_P(Chains, QuizThenKey,
                          ::testing::Values(ChainCase{false, 3, 1000}, ChainCase{true, 3, 1000},
                                            ChainCase{false, 30, 100}, ChainCase{true, 30, 100},
                                            ChainCase{true, 0, 1000}));
-
-// Through the real job into a PDF file: the key's pages come after the quiz's, "Printing"
-// counts them all and the dialog's range counts them together.
-class KeyToPdf : public ::testing::Test {
-protected:
-    KeyToPdf() { window.resize(300, 200); }
-
-    TempFolder folder;
-    ScriptedUi ui;
-    QWidget window;
-    Printer printer{ui};
-    SentenceList quiz = quizOfLines(120);
-};
-
-TEST_F(KeyToPdf, QuizPagesThenKeyPages)
-{
-    MyQuizPrintout quizPages(quiz);
-    AnswerKeyPrintout keyPages(longKey(120));
-    const PrintChoice withKey{"Answer key", "Also print an answer key", false};
-    const QString pdf = folder.path("key.pdf");
-    ui.expectPrintDialog(pdf.toStdString()).tick(true).ok();
-    const std::optional<PrintAnswer> answer = printer.askPrint(&window, "Quiz", withKey);
-    ASSERT_TRUE(answer && answer->ticked);
-    ChainedPrintout both(quizPages, keyPages, answer->ticked);
-    ASSERT_TRUE(printer.Print(&window, both, false));
-
-    const int quizCount = quizPages.pageCount();
-    const int keyCount = keyPages.pageCount();
-    EXPECT_GT(quizCount, 1);
-    EXPECT_GT(keyCount, 0);
-    EXPECT_EQ(pdfPageCount(pdf), quizCount + keyCount);
-    std::vector<int> all(static_cast<std::size_t>(quizCount + keyCount));
-    std::iota(all.begin(), all.end(), 1);
-    EXPECT_EQ(ui.announcedPages(), all);
-    EXPECT_EQ(ui.callsOf(Kind::Printing)[0].text, "'Quiz' on the");
-
-    // The range from the quiz's last page to the key's first.
-    const QString range = folder.path("range.pdf");
-    ui.expectPrintDialog(range.toStdString()).pages(quizCount, quizCount + 1).ok();
-    ASSERT_TRUE(printer.askPrint(&window, "Quiz", withKey));
-    ASSERT_TRUE(printer.Print(&window, both, false));
-    EXPECT_EQ(pdfPageCount(range), 2);
-    EXPECT_EQ(ui.announcedPages().back(), quizCount + 1);
-}
 
 } // namespace

@@ -1,40 +1,17 @@
 #include "quiz/MyQuizPrintout.h"
 
-#include "gui/Printer.h"
-#include "platform/Random.h"
 #include "quiz/QuizDrawing.h"
-#include "quiz/QuizGeneration.h"
-#include "support/PdfPages.h"
 #include "support/RecordingSurface.h"
-#include "support/ScriptedUi.h"
-#include "support/TempFolder.h"
-
-#include <QApplication>
-#include <QFontMetrics>
-#include <QPrinter>
+#include "support/SampleQuizzes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <set>
 
 namespace {
 
 using Text = RecordingSurface::Text;
-
-// A quiz as New makes it: two heading lines and the given number of exercises.
-SentenceList generatedQuiz(int exercises)
-{
-    WorkingLists lists;
-    for (int i = 1; i <= exercises; ++i) {
-        lists.cations.append(TIon("Metal " + std::to_string(i), "M" + std::to_string(i), 1 + i % 3));
-        lists.anions.append(TIon("ide " + std::to_string(i), "Q" + std::to_string(i), 1 + i % 4));
-    }
-    Random random;
-    random.seed(static_cast<std::uint32_t>(exercises));
-    return quiz_generation::createQuiz({"Name: ____ Date: ____\n", "Naming Quiz\n"}, lists, random);
-}
 
 bool inked(const Text& t)
 {
@@ -171,28 +148,6 @@ TEST(MyQuizPrintout, AnEmptyQuizOrOneOfBlankLinesPrintsOneBlankPage)
         const Paged paged = printAll(printout, 15, 100);
         ASSERT_EQ(paged.pages.size(), 1u);
         EXPECT_FALSE(std::any_of(paged.pages[0].begin(), paged.pages[0].end(), inked));
-    }
-}
-
-// Through the real print job to a PDF on A4 in the printer's default font: the file holds
-// exactly the pages the printout has, and "Printing" announced each of them once.
-TEST(MyQuizPrintout, PrintsToAFileTheSamePagesItCounts)
-{
-    TempFolder folder;
-    for (int exercises : {24, 40, 60}) {
-        SCOPED_TRACE(exercises);
-        const SentenceList quiz = generatedQuiz(exercises);
-        MyQuizPrintout printout(quiz);
-        ScriptedUi ui;
-        Printer printer(ui);
-        const QString pdf = folder.path(QStringLiteral("quiz%1.pdf").arg(exercises));
-        ui.expectPrintDialog(pdf.toStdString()).ok();
-        ASSERT_TRUE(printer.Print(nullptr, printout, true));
-        EXPECT_TRUE(ui.messages().empty());
-        EXPECT_EQ(pdfPageCount(pdf), printout.pageCount());
-        std::vector<int> expected(static_cast<std::size_t>(printout.pageCount()));
-        std::iota(expected.begin(), expected.end(), 1);
-        EXPECT_EQ(ui.announcedPages(), expected);
     }
 }
 

@@ -3,7 +3,7 @@
 #include "platform/Random.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedUi.h"
-#include "views/AccessibilityEvents.h"
+#include "AccessibilityEvents.h"
 
 #include <QAccessible>
 #include <QTest>

@@ -5,7 +5,7 @@
 #include "support/FixedClock.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
-#include "views/AccessibilityEvents.h"
+#include "AccessibilityEvents.h"
 
 #include <QAccessible>
 #include <QScrollBar>

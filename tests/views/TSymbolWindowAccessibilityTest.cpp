@@ -1,7 +1,7 @@
 #include "views/TSymbolWindow.h"
 
 #include "support/ScriptedUi.h"
-#include "views/AccessibilityEvents.h"
+#include "AccessibilityEvents.h"
 
 #include <QAccessible>
 #include <QTest>

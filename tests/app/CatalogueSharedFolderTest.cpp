@@ -3,8 +3,8 @@
 #include "views/TSymbolWindow.h"
 
 #include "catalogue/CatalogueFile.h"
+#include "shell/CatalogueSide.h"
 #include "support/CatalogueFiles.h"
-#include "support/CatalogueSide.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 

@@ -1,8 +1,8 @@
 #include "views/TQuizWindow.h"
 
 #include "resources/CommandIds.h"
+#include "shell/QuizShell.h"
 #include "support/Bytes.h"
-#include "support/QuizShell.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

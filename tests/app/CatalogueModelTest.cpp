@@ -4,8 +4,8 @@
 // file bytes and the same drawing. VALKORA_MODEL_SEED replays another run.
 
 #include "catalogue/CatalogueDrawing.h"
+#include "shell/CatalogueSide.h"
 #include "support/Bytes.h"
-#include "support/CatalogueSide.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
