@@ -256,12 +256,6 @@ void Printer::renewAfterFailedWrite()
 }
 
 std::optional<PrintAnswer> Printer::askPrint(QWidget* parent, const std::string& documentName,
-                                             const PrintChoice& choice)
-{
-    return askPrint(parent, documentName, &choice);
-}
-
-std::optional<PrintAnswer> Printer::askPrint(QWidget* parent, const std::string& documentName,
                                              const PrintChoice* choice)
 {
     // Named first, so that printing to a file offers the document's name.

@@ -26,11 +26,9 @@ public:
     // The print dialog alone, for a job whose pages depend on the choice it offers: the answer
     // on OK, nothing when cancelled. The job then runs with Print(…, false).
     std::optional<PrintAnswer> askPrint(QWidget* parent, const std::string& documentName,
-                                        const PrintChoice& choice);
+                                        const PrintChoice* choice);
 
 private:
-    std::optional<PrintAnswer> askPrint(QWidget* parent, const std::string& documentName,
-                                        const PrintChoice* choice);
     void renewAfterFailedWrite();
 
     Ui& ui;

@@ -201,57 +201,49 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogValues& bound
 QWidget* TemplateDialog::makeControl(const ControlTemplate& c, int capacity,
                                      const std::function<void()>& beep)
 {
-    QWidget* widget = nullptr;
+    const auto bound = [&](QWidget* widget) {
+        bindings.push_back({c.kind, c.id, widget});
+        return widget;
+    };
     switch (c.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(fromLatin1Bytes(c.text), this);
         label->setTextFormat(Qt::PlainText);
-        widget = label;
-        break;
+        return label;
     }
     case ControlKind::Edit:
         // Under six average characters (24 units) wide: the charge, number and highest
         // number fields.
-        widget = new LineField(capacity, c.scrollsSideways, c.rect.width < 24, this);
-        bindings.push_back({c.kind, c.id, widget});
-        break;
+        return bound(new LineField(capacity, c.scrollsSideways, c.rect.width < 24, this));
     case ControlKind::MultiLineEdit:
-        widget = new MultiLineField(capacity, c.wrapColumns, beep, this);
-        bindings.push_back({c.kind, c.id, widget});
-        break;
+        return bound(new MultiLineField(capacity, c.wrapColumns, beep, this));
     case ControlKind::RadioButton: {
         auto* radio = new QRadioButton(fromLatin1Bytes(c.text), this);
         if (c.startsGroup || radioGroups.empty())
             radioGroups.push_back(new QButtonGroup(this));
         radioGroups.back()->addButton(radio);
-        widget = radio;
-        bindings.push_back({c.kind, c.id, widget});
-        break;
+        return bound(radio);
     }
     case ControlKind::GroupFrame:
-        widget = shadedPanel(this);
-        break;
+        return shadedPanel(this);
     case ControlKind::DipLine: {
         auto* rule = new QFrame(this);
         rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-        widget = rule;
-        break;
+        return rule;
     }
     case ControlKind::OkButton: {
         QPushButton* button = dialogButton(c.text, QStyle::SP_DialogOkButton, this);
         button->setDefault(true);
         connect(button, &QPushButton::clicked, this, &TemplateDialog::accept);
-        widget = button;
-        break;
+        return button;
     }
     case ControlKind::CancelButton: {
         QPushButton* button = dialogButton(c.text, QStyle::SP_DialogCancelButton, this);
         connect(button, &QPushButton::clicked, this, &TemplateDialog::reject);
-        widget = button;
-        break;
+        return button;
     }
     }
-    return widget;
+    throw std::logic_error("a control of no known kind");
 }
 
 void TemplateDialog::nameFieldsByLabels(const DialogTemplate& dialog)

@@ -111,7 +111,7 @@ void TPracticeWindow::printResultsAndRestart(bool sessionGoesOn)
     // Laid out from the log while the job runs, before the restart empties it.
     ReviewPrintout review(drill.review(), student);
     const ShownParts before = partsIfHeard();
-    const std::optional<PrintAnswer> answer = printer.askPrint(this, results.title(), reviewChoice);
+    const std::optional<PrintAnswer> answer = printer.askPrint(this, results.title(), &reviewChoice);
     if (answer) {
         reviewChoice.on = answer->ticked;
         ChainedPrintout printout(results, review, answer->ticked);

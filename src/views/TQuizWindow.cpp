@@ -100,7 +100,8 @@ void TQuizWindow::PrintQuiz(const IonCatalogue& catalogue)
 {
     MyQuizPrintout quizPages(quiz);
     AnswerKeyPrintout keyPages([this, &catalogue] { return answerKey(catalogue); });
-    const std::optional<PrintAnswer> answer = printer.askPrint(this, quizPages.title(), answerKeyChoice);
+    const std::optional<PrintAnswer> answer =
+        printer.askPrint(this, quizPages.title(), &answerKeyChoice);
     if (!answer)
         return;
     answerKeyChoice.on = answer->ticked;

@@ -379,7 +379,7 @@ TEST_P(PrintJobAnswerKey, OfferedOnlyWhenGivenAndAnsweredOnOk)
     else
         step.cancel();
     if (c.offered) {
-        const std::optional<PrintAnswer> answer = printer.askPrint(&window, "Test", choice);
+        const std::optional<PrintAnswer> answer = printer.askPrint(&window, "Test", &choice);
         ASSERT_EQ(answer.has_value(), c.accept);
         EXPECT_EQ(answer.value_or(PrintAnswer{}).ticked, c.after);
     } else {

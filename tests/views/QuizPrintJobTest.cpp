@@ -62,7 +62,7 @@ TEST_F(KeyToPdf, QuizPagesThenKeyPages)
     const PrintChoice withKey{"Answer key", "Also print an answer key", false};
     const QString pdf = folder.path("key.pdf");
     ui.expectPrintDialog(pdf.toStdString()).tick(true).ok();
-    const std::optional<PrintAnswer> answer = printer.askPrint(&window, "Quiz", withKey);
+    const std::optional<PrintAnswer> answer = printer.askPrint(&window, "Quiz", &withKey);
     ASSERT_TRUE(answer && answer->ticked);
     ChainedPrintout both(quizPages, keyPages, answer->ticked);
     ASSERT_TRUE(printer.Print(&window, both, false));
@@ -80,7 +80,7 @@ TEST_F(KeyToPdf, QuizPagesThenKeyPages)
     // The range from the quiz's last page to the key's first.
     const QString range = folder.path("range.pdf");
     ui.expectPrintDialog(range.toStdString()).pages(quizCount, quizCount + 1).ok();
-    ASSERT_TRUE(printer.askPrint(&window, "Quiz", withKey));
+    ASSERT_TRUE(printer.askPrint(&window, "Quiz", &withKey));
     ASSERT_TRUE(printer.Print(&window, both, false));
     EXPECT_EQ(pdfPageCount(range), 2);
     EXPECT_EQ(ui.announcedPages().back(), quizCount + 1);
