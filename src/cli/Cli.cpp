@@ -12,15 +12,16 @@
 
 namespace cli {
 
-Command::Command(QString usage, QString description, Streams streams)
+Command::Command(QString usage, const QString& description, Streams streams,
+                 const QList<QCommandLineOption>& options)
     : io(streams)
     , usage(std::move(usage))
-    , description(std::move(description))
 {
-    parser.setApplicationDescription(this->description);
+    parser.setApplicationDescription(description);
     // Not addHelpOption(): its --help-all lists Qt's own options, which this command has not.
     parser.addOption({{"h", "help"}, "Shows this help."});
     parser.addOption({"dir", "The data folder (default: $VALKORA_HOME or ~/Valkora).", "DIR"});
+    parser.addOptions(options);
 }
 
 std::optional<int> Command::parseOptions(const QStringList& args)

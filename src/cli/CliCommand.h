@@ -24,8 +24,10 @@ struct Streams {
 
 class Command {
 public:
-    // usage: "lists export [-o FILE.csv]", shown after "Usage: valkora-cli ".
-    Command(QString usage, QString description, Streams streams);
+    // usage: "lists export [-o FILE.csv]", shown after "Usage: valkora-cli ". options: the
+    // command's own, listed in its help after --help and --dir.
+    Command(QString usage, const QString& description, Streams streams,
+            const QList<QCommandLineOption>& options = {});
 
     QCommandLineParser parser;
     Streams io;
@@ -51,7 +53,6 @@ public:
 
 private:
     QString usage;
-    QString description;
 };
 
 int listsCommand(const QStringList& args, Streams io);

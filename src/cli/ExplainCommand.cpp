@@ -271,9 +271,8 @@ int explainCommand(const QStringList& args, Streams io)
         "a tally of the wrong answers on stderr. A row whose question is no compound of the "
         "lists is named with its line and marked unknown.\n"
         "Exit status 1 when a question is no compound of the lists.",
-        io);
-    command.parser.addOption({"csv", "The answers to mark, as CSV.", "ANSWERS.csv"});
-    command.parser.addOption({{"o", "output"}, "With --csv: the marked CSV file to write.", "MARKED.csv"});
+        io, {{"csv", "The answers to mark, as CSV.", "ANSWERS.csv"},
+             {{"o", "output"}, "With --csv: the marked CSV file to write.", "MARKED.csv"}});
     if (const auto stop = command.parseOptions(args))
         return *stop;
     const qsizetype given = command.positionals().size();

@@ -15,8 +15,7 @@ int exportLists(const QStringList& args, Streams io)
 {
     Command command("lists export [-o FILE.csv] [--dir DIR]",
                     "Writes both ion lists as CSV (side,name,symbol,charge) to FILE.csv or stdout.",
-                    io);
-    command.parser.addOption({{"o", "output"}, "The CSV file to write.", "FILE.csv"});
+                    io, {{{"o", "output"}, "The CSV file to write.", "FILE.csv"}});
     if (const auto stop = command.parse(args, 0))
         return *stop;
     const std::optional<IonCatalogue> lists = command.loadLists();
@@ -39,8 +38,7 @@ int importLists(const QStringList& args, Streams io)
                     "Replaces both ion lists of the data folder with the rows of FILE.csv; "
                     "with any bad row nothing is written. A file without cation rows or "
                     "without anion rows is refused unless --allow-empty is given.",
-                    io);
-    command.parser.addOption({"allow-empty", "Import even when a list would be emptied."});
+                    io, {{"allow-empty", "Import even when a list would be emptied."}});
     if (const auto stop = command.parse(args, 1))
         return *stop;
     const QString path = command.positionals().at(0);

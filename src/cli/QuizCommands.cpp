@@ -37,9 +37,9 @@ QString versionLetters(int index)
 // allow no other.
 constexpr int maxReseeds = 1000;
 
-void addPageSizeOption(Command& command)
+QCommandLineOption pageSizeOption()
 {
-    command.parser.addOption({"page-size", "The paper of a PDF: A4 (default) or Letter.", "SIZE", "A4"});
+    return {"page-size", "The paper of a PDF: A4 (default) or Letter.", "SIZE", "A4"};
 }
 
 std::optional<QPageSize> pageSize(const Command& command)
@@ -100,9 +100,8 @@ int keyCommand(const QStringList& args, Streams io)
     Command command("key QUIZ.qzz [-o KEY.pdf|KEY.txt] [--dir DIR]",
                     "The answer key of a stored quiz, answered from the data folder's lists: "
                     "text on stdout, or a PDF or text file by the extension of -o.",
-                    io);
-    command.parser.addOption({{"o", "output"}, "The key file: .pdf for a PDF, else text.", "FILE"});
-    addPageSizeOption(command);
+                    io, {{{"o", "output"}, "The key file: .pdf for a PDF, else text.", "FILE"},
+                         pageSizeOption()});
     if (const auto stop = command.parse(args, 1))
         return *stop;
     const std::optional<QPageSize> size = pageSize(command);
@@ -134,10 +133,9 @@ int printCommand(const QStringList& args, Streams io)
     Command command("print QUIZ.qzz -o QUIZ.pdf [--key] [--dir DIR]",
                     "A stored quiz as the print dialog prints it, to PDF; with --key its "
                     "answer key follows on pages of its own.",
-                    io);
-    command.parser.addOption({{"o", "output"}, "The PDF file to write.", "FILE.pdf"});
-    command.parser.addOption({"key", "Print the answer key after the quiz."});
-    addPageSizeOption(command);
+                    io, {{{"o", "output"}, "The PDF file to write.", "FILE.pdf"},
+                         {"key", "Print the answer key after the quiz."},
+                         pageSizeOption()});
     if (const auto stop = command.parse(args, 1))
         return *stop;
     if (!command.parser.isSet("o"))
@@ -164,14 +162,13 @@ int makeCommand(const QStringList& args, Streams io)
                     "[--page-size A4|Letter] -o DIR [--dir DIR]",
                     "Makes K quizzes as New does, from the first N cations and M anions, and "
                     "writes DIR/quiz-A.qzz, quiz-A.pdf and quiz-A-key.pdf, then B, C and on.",
-                    io);
-    command.parser.addOption({"cations", "The highest cation number drawn from.", "N"});
-    command.parser.addOption({"anions", "The highest anion number drawn from.", "M"});
-    command.parser.addOption({"versions", "How many quizzes, 1 to 702 (default 1).", "K", "1"});
-    command.parser.addOption({"seed", "The first version's seed (default: the time in seconds).", "S"});
-    command.parser.addOption({"heading", "The heading file (default: the data folder's valkora.hed).", "FILE"});
-    command.parser.addOption({{"o", "output"}, "The folder to write the quizzes to.", "DIR"});
-    addPageSizeOption(command);
+                    io, {{"cations", "The highest cation number drawn from.", "N"},
+                         {"anions", "The highest anion number drawn from.", "M"},
+                         {"versions", "How many quizzes, 1 to 702 (default 1).", "K", "1"},
+                         {"seed", "The first version's seed (default: the time in seconds).", "S"},
+                         {"heading", "The heading file (default: the data folder's valkora.hed).", "FILE"},
+                         {{"o", "output"}, "The folder to write the quizzes to.", "DIR"},
+                         pageSizeOption()});
     if (const auto stop = command.parse(args, 0))
         return *stop;
     QCommandLineParser& parser = command.parser;
