@@ -110,6 +110,16 @@ int Command::writeError(const QString& file, const SaveOutcome& failure)
     return inputError(file, "cannot be written: " + failure.error());
 }
 
+int Command::writeOutput(const QByteArray& bytes)
+{
+    const QString path = parser.value("o");
+    if (!parser.isSet("o"))
+        io.out << QString::fromUtf8(bytes);
+    else if (const SaveOutcome saved = saveWhole(path, bytes); !saved)
+        return writeError(path, saved);
+    return done;
+}
+
 } // namespace cli
 
 namespace {

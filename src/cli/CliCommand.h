@@ -50,6 +50,8 @@ public:
     int inputError(const QString& file, const QString& message);
     // "FILE: cannot be written: " and why, so that scripts reading the start still match.
     int writeError(const QString& file, const SaveOutcome& failure);
+    // The bytes to the file of -o, else as UTF-8 text on out.
+    int writeOutput(const QByteArray& bytes);
 
 private:
     QString usage;

@@ -4,7 +4,6 @@
 #include "compound/CompoundRules.h"
 #include "platform/CsvText.h"
 #include "platform/Latin1.h"
-#include "platform/SafeSave.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -241,16 +240,7 @@ int explainCsv(Command& command, const QString& path)
         appendRow(marked, fields);
     }
 
-    bool written = true;
-    if (command.parser.isSet("o")) {
-        const QString output = command.parser.value("o");
-        const SaveOutcome saved = saveWhole(output, marked);
-        written = saved.ok();
-        if (!saved)
-            command.writeError(output, saved);
-    } else {
-        command.io.out << QString::fromUtf8(marked);
-    }
+    const bool written = command.writeOutput(marked) == done;
     command.io.err << tallyLine(wrongCount, markedCount, kindCounts) << "\n";
     return anyBad || !written ? badInput : done;
 }

@@ -21,15 +21,7 @@ int exportLists(const QStringList& args, Streams io)
     const std::optional<IonCatalogue> lists = command.loadLists();
     if (!lists)
         return badInput;
-    const QByteArray csv = lists_csv::write(*lists);
-    if (!command.parser.isSet("o")) {
-        io.out << QString::fromUtf8(csv);
-        return done;
-    }
-    const QString path = command.parser.value("o");
-    if (const SaveOutcome saved = saveWhole(path, csv); !saved)
-        return command.writeError(path, saved);
-    return done;
+    return command.writeOutput(lists_csv::write(*lists));
 }
 
 int importLists(const QStringList& args, Streams io)

@@ -114,18 +114,11 @@ int keyCommand(const QStringList& args, Streams io)
     if (!lists)
         return badInput;
     const answer_key::Key key = answer_key::fromCatalogue(*quiz, *lists);
-    if (!command.parser.isSet("o")) {
-        io.out << keyText(key);
-        return done;
-    }
     const QString path = command.parser.value("o");
-    if (path.endsWith(".pdf", Qt::CaseInsensitive)) {
-        AnswerKeyPrintout printout(key);
-        return writePdf(command, printout, *size, path) ? done : badInput;
-    }
-    if (const SaveOutcome saved = saveWhole(path, keyText(key).toUtf8()); !saved)
-        return command.writeError(path, saved);
-    return done;
+    if (!path.endsWith(".pdf", Qt::CaseInsensitive))
+        return command.writeOutput(keyText(key).toUtf8());
+    AnswerKeyPrintout printout(key);
+    return writePdf(command, printout, *size, path) ? done : badInput;
 }
 
 int printCommand(const QStringList& args, Streams io)
