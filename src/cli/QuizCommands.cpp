@@ -42,29 +42,14 @@ QCommandLineOption pageSizeOption()
     return {"page-size", "The paper of a PDF: A4 (default) or Letter.", "SIZE", "A4"};
 }
 
-std::optional<QPageSize> pageSize(const Command& command)
+// --page-size into size. An exit status when it names no paper this program knows.
+std::optional<int> readPageSize(Command& command, QPageSize& size)
 {
-    const QString size = command.parser.value("page-size").toLower();
-    if (size == "a4")
-        return QPageSize(QPageSize::A4);
-    if (size == "letter")
-        return QPageSize(QPageSize::Letter);
+    const QString name = command.parser.value("page-size").toLower();
+    if (name != "a4" && name != "letter")
+        return command.usageError("the page size is A4 or Letter");
+    size = QPageSize(name == "a4" ? QPageSize::A4 : QPageSize::Letter);
     return std::nullopt;
-}
-
-std::optional<SentenceList> readQuiz(Command& command, const QString& path)
-{
-    const quiz_file::ReadResult read = quiz_file::read(path);
-    if (!read.opened) {
-        command.inputError(path, "cannot be opened");
-        return std::nullopt;
-    }
-    if (read.sentences.size() < read.promised) {
-        command.inputError(path, QString::fromStdString(quiz_file::damagedMessage(
-                                     QFileInfo(path).fileName().toStdString(), read)));
-        return std::nullopt;
-    }
-    return read.sentences;
 }
 
 // "1.  CaCl2" a line, then the line about unanswered exercises when there are any.
@@ -79,18 +64,42 @@ QString keyText(const answer_key::Key& key)
     return text;
 }
 
-bool writePdf(Command& command, Printout& printout, const QPageSize& size, const QString& path)
+int writePdf(Command& command, Printout& printout, const QPageSize& size, const QString& path)
 {
     const std::optional<QByteArray> pdf = printToPdf(printout, size);
-    if (!pdf) {
-        command.inputError(path, "has nothing to print");
-        return false;
-    }
-    if (const SaveOutcome saved = saveWhole(path, *pdf); !saved) {
-        command.writeError(path, saved);
-        return false;
-    }
-    return true;
+    if (!pdf)
+        return command.inputError(path, "has nothing to print");
+    if (const SaveOutcome saved = saveWhole(path, *pdf); !saved)
+        return command.writeError(path, saved);
+    return done;
+}
+
+// A stored quiz and the paper to print it on.
+struct StoredQuiz {
+    SentenceList quiz;
+    QPageSize size;
+};
+
+// What key and print share: the one quiz file named, -o when it is needed, --page-size, and
+// the quiz read from the file. An exit status when the command ends here.
+std::optional<int> readStoredQuiz(Command& command, const QStringList& args, bool outputNeeded,
+                                  StoredQuiz& stored)
+{
+    if (const auto stop = command.parse(args, 1))
+        return stop;
+    if (outputNeeded && !command.parser.isSet("o"))
+        return command.usageError("-o FILE.pdf is needed");
+    if (const auto stop = readPageSize(command, stored.size))
+        return stop;
+    const QString path = command.positionals().at(0);
+    quiz_file::ReadResult read = quiz_file::read(path);
+    if (!read.opened)
+        return command.inputError(path, "cannot be opened");
+    if (read.sentences.size() < read.promised)
+        return command.inputError(path, QString::fromStdString(quiz_file::damagedMessage(
+                                            QFileInfo(path).fileName().toStdString(), read)));
+    stored.quiz = std::move(read.sentences);
+    return std::nullopt;
 }
 
 } // namespace
@@ -102,23 +111,18 @@ int keyCommand(const QStringList& args, Streams io)
                     "text on stdout, or a PDF or text file by the extension of -o.",
                     io, {{{"o", "output"}, "The key file: .pdf for a PDF, else text.", "FILE"},
                          pageSizeOption()});
-    if (const auto stop = command.parse(args, 1))
+    StoredQuiz stored;
+    if (const auto stop = readStoredQuiz(command, args, false, stored))
         return *stop;
-    const std::optional<QPageSize> size = pageSize(command);
-    if (!size)
-        return command.usageError("the page size is A4 or Letter");
-    const std::optional<SentenceList> quiz = readQuiz(command, command.positionals().at(0));
-    if (!quiz)
-        return badInput;
     const std::optional<IonCatalogue> lists = command.loadLists();
     if (!lists)
         return badInput;
-    const answer_key::Key key = answer_key::fromCatalogue(*quiz, *lists);
+    const answer_key::Key key = answer_key::fromCatalogue(stored.quiz, *lists);
     const QString path = command.parser.value("o");
     if (!path.endsWith(".pdf", Qt::CaseInsensitive))
         return command.writeOutput(keyText(key).toUtf8());
     AnswerKeyPrintout printout(key);
-    return writePdf(command, printout, *size, path) ? done : badInput;
+    return writePdf(command, printout, stored.size, path);
 }
 
 int printCommand(const QStringList& args, Streams io)
@@ -129,24 +133,17 @@ int printCommand(const QStringList& args, Streams io)
                     io, {{{"o", "output"}, "The PDF file to write.", "FILE.pdf"},
                          {"key", "Print the answer key after the quiz."},
                          pageSizeOption()});
-    if (const auto stop = command.parse(args, 1))
+    StoredQuiz stored;
+    if (const auto stop = readStoredQuiz(command, args, true, stored))
         return *stop;
-    if (!command.parser.isSet("o"))
-        return command.usageError("-o FILE.pdf is needed");
-    const std::optional<QPageSize> size = pageSize(command);
-    if (!size)
-        return command.usageError("the page size is A4 or Letter");
-    const std::optional<SentenceList> quiz = readQuiz(command, command.positionals().at(0));
-    if (!quiz)
-        return badInput;
     const bool withKey = command.parser.isSet("key");
     std::optional<IonCatalogue> lists;
     if (withKey && !(lists = command.loadLists()))
         return badInput;
-    MyQuizPrintout quizPages(*quiz);
-    AnswerKeyPrintout keyPages([&] { return answer_key::fromCatalogue(*quiz, *lists); });
+    MyQuizPrintout quizPages(stored.quiz);
+    AnswerKeyPrintout keyPages([&] { return answer_key::fromCatalogue(stored.quiz, *lists); });
     ChainedPrintout printout(quizPages, keyPages, withKey);
-    return writePdf(command, printout, *size, command.parser.value("o")) ? done : badInput;
+    return writePdf(command, printout, stored.size, command.parser.value("o"));
 }
 
 int makeCommand(const QStringList& args, Streams io)
@@ -187,9 +184,9 @@ int makeCommand(const QStringList& args, Streams io)
         if (!seedOk)
             return command.usageError("--seed takes a whole number from 0 to 4294967295");
     }
-    const std::optional<QPageSize> size = pageSize(command);
-    if (!size)
-        return command.usageError("the page size is A4 or Letter");
+    QPageSize size;
+    if (const auto stop = readPageSize(command, size))
+        return *stop;
 
     const std::optional<IonCatalogue> lists = command.loadLists();
     if (!lists)
@@ -242,10 +239,10 @@ int makeCommand(const QStringList& args, Streams io)
         if (const SaveOutcome saved = quiz_file::save(base + ".qzz", quiz); !saved)
             return command.writeError(base + ".qzz", saved);
         MyQuizPrintout quizPages(quiz);
-        if (!writePdf(command, quizPages, *size, base + ".pdf"))
+        if (writePdf(command, quizPages, size, base + ".pdf") != done)
             return badInput;
         AnswerKeyPrintout keyPages(answer_key::fromPairs(quiz, pairs));
-        if (!writePdf(command, keyPages, *size, base + "-key.pdf"))
+        if (writePdf(command, keyPages, size, base + "-key.pdf") != done)
             return badInput;
         io.out << name << ": seed " << versionSeed << "\n";
     }
