@@ -102,6 +102,91 @@ std::optional<int> readStoredQuiz(Command& command, const QStringList& args, boo
     return std::nullopt;
 }
 
+// What make was asked for, every value checked.
+struct MakeRequest {
+    IonRange range;
+    int versions = 1;
+    std::uint32_t seed = 0;
+    QPageSize size;
+    QString headingPath;
+    QString folder;
+};
+
+// make's parsed options into request. An exit status when they will not do.
+std::optional<int> readMakeRequest(Command& command, MakeRequest& request)
+{
+    const QCommandLineParser& parser = command.parser;
+    for (const char* needed : {"cations", "anions", "o"}) {
+        if (!parser.isSet(needed))
+            return command.usageError(QString(needed) == "o" ? QString("-o DIR is needed")
+                                                             : QString("--%1 is needed").arg(needed));
+    }
+    bool cationsOk = false;
+    bool anionsOk = false;
+    bool versionsOk = false;
+    request.range = {parser.value("cations").toUInt(&cationsOk),
+                     parser.value("anions").toUInt(&anionsOk)};
+    request.versions = parser.value("versions").toInt(&versionsOk);
+    if (!cationsOk || !anionsOk)
+        return command.usageError("--cations and --anions take a whole number");
+    if (!versionsOk || request.versions < 1 || request.versions > maxVersions)
+        return command.usageError("--versions takes a number from 1 to 702");
+    bool seedOk = true;
+    request.seed = parser.isSet("seed") ? parser.value("seed").toUInt(&seedOk)
+                                        : static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch());
+    if (!seedOk)
+        return command.usageError("--seed takes a whole number from 0 to 4294967295");
+    request.headingPath = parser.isSet("heading") ? parser.value("heading")
+                                                  : command.dataFile(quiz_heading::fileName);
+    request.folder = parser.value("o");
+    return readPageSize(command, request.size);
+}
+
+// Each version's quiz, PDF and key PDF in the folder, and its seed on out. A version that
+// repeats an earlier one is made again with the next seed, as often as maxReseeds allows.
+int writeVersions(Command& command, const MakeRequest& request, const IonCatalogue& lists,
+                  const std::vector<std::string>& headingReads)
+{
+    if (!QDir().mkpath(request.folder))
+        return command.inputError(request.folder, "cannot be made");
+    const auto createQuiz = [&](std::uint32_t seed, std::vector<CompoundPair>& pairs) {
+        WorkingLists working;
+        buildWorkingLists(lists, request.range, working);
+        Random random;
+        random.seed(seed);
+        pairs.clear();
+        return quiz_generation::createQuiz(headingReads, working, random, &pairs);
+    };
+    command.io.out << "Seed: " << request.seed << "\n";
+    std::vector<SentenceList> made;
+    for (int version = 0; version < request.versions; ++version) {
+        const QString name = QString("quiz-%1").arg(versionLetters(version));
+        std::uint32_t seed = request.seed + static_cast<std::uint32_t>(version);
+        std::vector<CompoundPair> pairs;
+        SentenceList quiz = createQuiz(seed, pairs);
+        for (int reseeds = 0; std::find(made.begin(), made.end(), quiz) != made.end(); ++reseeds) {
+            if (reseeds == maxReseeds) {
+                command.io.err << name << ": the lists allow no quiz unlike the earlier versions\n";
+                break;
+            }
+            command.io.err << name << ": seed " << seed << " repeats an earlier version; trying "
+                           << seed + 1 << "\n";
+            quiz = createQuiz(++seed, pairs);
+        }
+        made.push_back(quiz);
+        const QString base = QDir(request.folder).filePath(name);
+        if (const SaveOutcome saved = quiz_file::save(base + ".qzz", quiz); !saved)
+            return command.writeError(base + ".qzz", saved);
+        MyQuizPrintout quizPages(quiz);
+        AnswerKeyPrintout keyPages(answer_key::fromPairs(quiz, pairs));
+        if (writePdf(command, quizPages, request.size, base + ".pdf") != done ||
+            writePdf(command, keyPages, request.size, base + "-key.pdf") != done)
+            return badInput;
+        command.io.out << name << ": seed " << seed << "\n";
+    }
+    return done;
+}
+
 } // namespace
 
 int keyCommand(const QStringList& args, Streams io)
@@ -161,92 +246,22 @@ int makeCommand(const QStringList& args, Streams io)
                          pageSizeOption()});
     if (const auto stop = command.parse(args, 0))
         return *stop;
-    QCommandLineParser& parser = command.parser;
-    for (const char* needed : {"cations", "anions", "o"}) {
-        if (!parser.isSet(needed))
-            return command.usageError(QString(needed) == "o" ? QString("-o DIR is needed")
-                                                             : QString("--%1 is needed").arg(needed));
-    }
-    bool cationsOk = false;
-    bool anionsOk = false;
-    bool versionsOk = false;
-    const IonRange range{parser.value("cations").toUInt(&cationsOk),
-                         parser.value("anions").toUInt(&anionsOk)};
-    const int versions = parser.value("versions").toInt(&versionsOk);
-    if (!cationsOk || !anionsOk)
-        return command.usageError("--cations and --anions take a whole number");
-    if (!versionsOk || versions < 1 || versions > maxVersions)
-        return command.usageError("--versions takes a number from 1 to 702");
-    std::uint32_t seed = static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch());
-    if (parser.isSet("seed")) {
-        bool seedOk = false;
-        seed = parser.value("seed").toUInt(&seedOk);
-        if (!seedOk)
-            return command.usageError("--seed takes a whole number from 0 to 4294967295");
-    }
-    QPageSize size;
-    if (const auto stop = readPageSize(command, size))
+    MakeRequest request;
+    if (const auto stop = readMakeRequest(command, request))
         return *stop;
-
     const std::optional<IonCatalogue> lists = command.loadLists();
     if (!lists)
         return badInput;
-    if (!rangeWithinLists(range, *lists)) {
+    if (!rangeWithinLists(request.range, *lists)) {
         io.err << ionRangeWarning << "\n";
         return badInput;
     }
-    const QString headingPath = parser.isSet("heading")
-                                    ? parser.value("heading")
-                                    : command.dataFile(quiz_heading::fileName);
     // The heading as New loads it, stored unchanged and read back by the quiz: only what the
     // heading holds is read, however large the file.
-    const std::optional<std::string> heading = quiz_heading::loadForEditing(headingPath);
+    const std::optional<std::string> heading = quiz_heading::loadForEditing(request.headingPath);
     if (!heading)
-        return command.inputError(headingPath, "cannot be opened");
-    const std::vector<std::string> headingReads = quiz_heading::lineReads(*heading);
-    const QString folder = parser.value("o");
-    if (!QDir().mkpath(folder))
-        return command.inputError(folder, "cannot be made");
-
-    io.out << "Seed: " << seed << "\n";
-    std::vector<SentenceList> made;
-    for (int version = 0; version < versions; ++version) {
-        const QString name = QString("quiz-%1").arg(versionLetters(version));
-        std::uint32_t versionSeed = seed + static_cast<std::uint32_t>(version);
-        SentenceList quiz;
-        std::vector<CompoundPair> pairs;
-        for (int reseeds = 0;; ++reseeds) {
-            WorkingLists working;
-            buildWorkingLists(*lists, range, working);
-            Random random;
-            random.seed(versionSeed);
-            pairs.clear();
-            quiz = quiz_generation::createQuiz(headingReads, working, random, &pairs);
-            const bool repeat = std::find(made.begin(), made.end(), quiz) != made.end();
-            if (!repeat)
-                break;
-            if (reseeds == maxReseeds) {
-                io.err << name << ": the lists allow no quiz unlike the earlier versions\n";
-                break;
-            }
-            io.err << name << ": seed " << versionSeed << " repeats an earlier version; trying "
-                   << versionSeed + 1 << "\n";
-            ++versionSeed;
-        }
-        made.push_back(quiz);
-
-        const QString base = QDir(folder).filePath(name);
-        if (const SaveOutcome saved = quiz_file::save(base + ".qzz", quiz); !saved)
-            return command.writeError(base + ".qzz", saved);
-        MyQuizPrintout quizPages(quiz);
-        if (writePdf(command, quizPages, size, base + ".pdf") != done)
-            return badInput;
-        AnswerKeyPrintout keyPages(answer_key::fromPairs(quiz, pairs));
-        if (writePdf(command, keyPages, size, base + "-key.pdf") != done)
-            return badInput;
-        io.out << name << ": seed " << versionSeed << "\n";
-    }
-    return done;
+        return command.inputError(request.headingPath, "cannot be opened");
+    return writeVersions(command, request, *lists, quiz_heading::lineReads(*heading));
 }
 
 } // namespace cli

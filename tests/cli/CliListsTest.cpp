@@ -253,7 +253,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {"make", "--cations", "3", "--anions", "3", "--versions", "703", "-o", "out"}, 2,
                   "from 1 to 702"},
         UsageCase{"make_bad_seed", {"make", "--cations", "3", "--anions", "3", "--seed", "-1", "-o", "out"},
-                  2, "--seed takes"}));
+                  2, "--seed takes"},
+        UsageCase{"make_odd_paper",
+                  {"make", "--cations", "3", "--anions", "3", "--page-size", "B5", "-o", "out"}, 2,
+                  "A4 or Letter"}));
 
 TEST(CliProgram, RunsAsAProcessWithoutADisplay)
 {
