@@ -54,15 +54,12 @@ int importLists(const QStringList& args, Streams io)
         return badInput;
     }
     // Both lists or neither: a half-imported pair of lists would be worse than none.
-    const std::vector<FileBytes> files{
-        {command.dataFile(catalogue_file::cationFileName),
-         catalogue_file::serialize(read.lists->cations)},
-        {command.dataFile(catalogue_file::anionFileName),
-         catalogue_file::serialize(read.lists->anions)}};
+    const QString cationFile = command.dataFile(catalogue_file::cationFileName);
+    const QString anionFile = command.dataFile(catalogue_file::anionFileName);
+    const std::vector<FileBytes> files{{cationFile, catalogue_file::serialize(read.lists->cations)},
+                                       {anionFile, catalogue_file::serialize(read.lists->anions)}};
     if (const SaveOutcome saved = saveAllWhole(files); !saved)
-        return command.writeError(command.dataFile(catalogue_file::cationFileName) + " and " +
-                                      command.dataFile(catalogue_file::anionFileName),
-                                  saved);
+        return command.writeError(cationFile + " and " + anionFile, saved);
     io.out << "Imported " << read.lists->cations.count() << " cations and "
            << read.lists->anions.count() << " anions.\n";
     return done;

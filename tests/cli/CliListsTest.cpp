@@ -142,6 +142,22 @@ INSTANTIATE_TEST_SUITE_P(
         EmptyingCase{"both_sides", "anion,oxide,O,2\r\ncation,Sodium,Na,1\r\n", false, 0, {}}),
     [](const testing::TestParamInfo<EmptyingCase>& info) { return std::string(info.param.name); });
 
+TEST(CliLists, AnImportThatCannotBeWrittenNamesBothListFilesAndWritesNeither)
+{
+    TempFolder folder;
+    seedStarterData(folder);
+    ASSERT_EQ(runCommand({"lists", "export", "-o", folder.path("lists.csv"), "--dir",
+                          QDir::currentPath()}).status, 0);
+    // A folder in the cation file's place refuses the save, even to root.
+    ASSERT_TRUE(QDir().mkpath(folder.path("copy/valkora.cat")));
+    const CliRun run =
+        runCommand({"lists", "import", folder.path("lists.csv"), "--dir", folder.path("copy")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, folder.path("copy/valkora.cat") + " and " + folder.path("copy/valkora.ani")
+                           + ": cannot be written: Filename refers to a directory\n");
+    EXPECT_FALSE(folder.exists("copy/valkora.ani"));
+}
+
 TEST(CliLists, ImportOfAMissingFileNamesIt)
 {
     TempFolder folder;
