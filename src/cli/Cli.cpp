@@ -148,9 +148,7 @@ const char* const overview =
 
 int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    const cli::Streams io{out, err};
     const QString command = args.value(0);
-    const QStringList rest = args.mid(1);
     if (command == "-h" || command == "--help" || command == "help") {
         out << overview;
         return cli::done;
@@ -159,16 +157,13 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
         out << "valkora-cli " << VALKORA_VERSION << "\n";
         return cli::done;
     }
-    if (command == "lists")
-        return cli::listsCommand(rest, io);
-    if (command == "key")
-        return cli::keyCommand(rest, io);
-    if (command == "print")
-        return cli::printCommand(rest, io);
-    if (command == "make")
-        return cli::makeCommand(rest, io);
-    if (command == "explain")
-        return cli::explainCommand(rest, io);
+    const std::pair<const char*, int (*)(const QStringList&, cli::Streams)> commands[] = {
+        {"lists", cli::listsCommand}, {"key", cli::keyCommand}, {"print", cli::printCommand},
+        {"make", cli::makeCommand}, {"explain", cli::explainCommand}};
+    for (const auto& [name, run] : commands) {
+        if (command == name)
+            return run(args.mid(1), {out, err});
+    }
     err << (command.isEmpty() ? QString("valkora-cli: a command is needed")
                               : "valkora-cli: unknown command " + command)
         << "\nTry 'valkora-cli --help'.\n";
