@@ -12,15 +12,16 @@
 
 namespace cli {
 
-Command::Command(QString usage, QString description, Streams streams)
+Command::Command(QString usage, const QString& description, Streams streams,
+                 const QList<QCommandLineOption>& options)
     : io(streams)
     , usage(std::move(usage))
-    , description(std::move(description))
 {
-    parser.setApplicationDescription(this->description);
+    parser.setApplicationDescription(description);
     // Not addHelpOption(): its --help-all lists Qt's own options, which this command has not.
     parser.addOption({{"h", "help"}, "Shows this help."});
     parser.addOption({"dir", "The data folder (default: $VALKORA_HOME or ~/Valkora).", "DIR"});
+    parser.addOptions(options);
 }
 
 std::optional<int> Command::parseOptions(const QStringList& args)
@@ -109,6 +110,16 @@ int Command::writeError(const QString& file, const SaveOutcome& failure)
     return inputError(file, "cannot be written: " + failure.error());
 }
 
+int Command::writeOutput(const QByteArray& bytes)
+{
+    const QString path = parser.value("o");
+    if (!parser.isSet("o"))
+        io.out << QString::fromUtf8(bytes);
+    else if (const SaveOutcome saved = saveWhole(path, bytes); !saved)
+        return writeError(path, saved);
+    return done;
+}
+
 } // namespace cli
 
 namespace {
@@ -137,9 +148,7 @@ const char* const overview =
 
 int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    const cli::Streams io{out, err};
     const QString command = args.value(0);
-    const QStringList rest = args.mid(1);
     if (command == "-h" || command == "--help" || command == "help") {
         out << overview;
         return cli::done;
@@ -148,16 +157,13 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
         out << "valkora-cli " << VALKORA_VERSION << "\n";
         return cli::done;
     }
-    if (command == "lists")
-        return cli::listsCommand(rest, io);
-    if (command == "key")
-        return cli::keyCommand(rest, io);
-    if (command == "print")
-        return cli::printCommand(rest, io);
-    if (command == "make")
-        return cli::makeCommand(rest, io);
-    if (command == "explain")
-        return cli::explainCommand(rest, io);
+    const std::pair<const char*, int (*)(const QStringList&, cli::Streams)> commands[] = {
+        {"lists", cli::listsCommand}, {"key", cli::keyCommand}, {"print", cli::printCommand},
+        {"make", cli::makeCommand}, {"explain", cli::explainCommand}};
+    for (const auto& [name, run] : commands) {
+        if (command == name)
+            return run(args.mid(1), {out, err});
+    }
     err << (command.isEmpty() ? QString("valkora-cli: a command is needed")
                               : "valkora-cli: unknown command " + command)
         << "\nTry 'valkora-cli --help'.\n";

@@ -24,8 +24,10 @@ struct Streams {
 
 class Command {
 public:
-    // usage: "lists export [-o FILE.csv]", shown after "Usage: valkora-cli ".
-    Command(QString usage, QString description, Streams streams);
+    // usage: "lists export [-o FILE.csv]", shown after "Usage: valkora-cli ". options: the
+    // command's own, listed in its help after --help and --dir.
+    Command(QString usage, const QString& description, Streams streams,
+            const QList<QCommandLineOption>& options = {});
 
     QCommandLineParser parser;
     Streams io;
@@ -48,10 +50,11 @@ public:
     int inputError(const QString& file, const QString& message);
     // "FILE: cannot be written: " and why, so that scripts reading the start still match.
     int writeError(const QString& file, const SaveOutcome& failure);
+    // The bytes to the file of -o, else as UTF-8 text on out.
+    int writeOutput(const QByteArray& bytes);
 
 private:
     QString usage;
-    QString description;
 };
 
 int listsCommand(const QStringList& args, Streams io);

@@ -15,22 +15,13 @@ int exportLists(const QStringList& args, Streams io)
 {
     Command command("lists export [-o FILE.csv] [--dir DIR]",
                     "Writes both ion lists as CSV (side,name,symbol,charge) to FILE.csv or stdout.",
-                    io);
-    command.parser.addOption({{"o", "output"}, "The CSV file to write.", "FILE.csv"});
+                    io, {{{"o", "output"}, "The CSV file to write.", "FILE.csv"}});
     if (const auto stop = command.parse(args, 0))
         return *stop;
     const std::optional<IonCatalogue> lists = command.loadLists();
     if (!lists)
         return badInput;
-    const QByteArray csv = lists_csv::write(*lists);
-    if (!command.parser.isSet("o")) {
-        io.out << QString::fromUtf8(csv);
-        return done;
-    }
-    const QString path = command.parser.value("o");
-    if (const SaveOutcome saved = saveWhole(path, csv); !saved)
-        return command.writeError(path, saved);
-    return done;
+    return command.writeOutput(lists_csv::write(*lists));
 }
 
 int importLists(const QStringList& args, Streams io)
@@ -39,8 +30,7 @@ int importLists(const QStringList& args, Streams io)
                     "Replaces both ion lists of the data folder with the rows of FILE.csv; "
                     "with any bad row nothing is written. A file without cation rows or "
                     "without anion rows is refused unless --allow-empty is given.",
-                    io);
-    command.parser.addOption({"allow-empty", "Import even when a list would be emptied."});
+                    io, {{"allow-empty", "Import even when a list would be emptied."}});
     if (const auto stop = command.parse(args, 1))
         return *stop;
     const QString path = command.positionals().at(0);
@@ -64,15 +54,12 @@ int importLists(const QStringList& args, Streams io)
         return badInput;
     }
     // Both lists or neither: a half-imported pair of lists would be worse than none.
-    const std::vector<FileBytes> files{
-        {command.dataFile(catalogue_file::cationFileName),
-         catalogue_file::serialize(read.lists->cations)},
-        {command.dataFile(catalogue_file::anionFileName),
-         catalogue_file::serialize(read.lists->anions)}};
+    const QString cationFile = command.dataFile(catalogue_file::cationFileName);
+    const QString anionFile = command.dataFile(catalogue_file::anionFileName);
+    const std::vector<FileBytes> files{{cationFile, catalogue_file::serialize(read.lists->cations)},
+                                       {anionFile, catalogue_file::serialize(read.lists->anions)}};
     if (const SaveOutcome saved = saveAllWhole(files); !saved)
-        return command.writeError(command.dataFile(catalogue_file::cationFileName) + " and " +
-                                      command.dataFile(catalogue_file::anionFileName),
-                                  saved);
+        return command.writeError(cationFile + " and " + anionFile, saved);
     io.out << "Imported " << read.lists->cations.count() << " cations and "
            << read.lists->anions.count() << " anions.\n";
     return done;

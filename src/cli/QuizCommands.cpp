@@ -37,34 +37,19 @@ QString versionLetters(int index)
 // allow no other.
 constexpr int maxReseeds = 1000;
 
-void addPageSizeOption(Command& command)
+QCommandLineOption pageSizeOption()
 {
-    command.parser.addOption({"page-size", "The paper of a PDF: A4 (default) or Letter.", "SIZE", "A4"});
+    return {"page-size", "The paper of a PDF: A4 (default) or Letter.", "SIZE", "A4"};
 }
 
-std::optional<QPageSize> pageSize(const Command& command)
+// --page-size into size. An exit status when it names no paper this program knows.
+std::optional<int> readPageSize(Command& command, QPageSize& size)
 {
-    const QString size = command.parser.value("page-size").toLower();
-    if (size == "a4")
-        return QPageSize(QPageSize::A4);
-    if (size == "letter")
-        return QPageSize(QPageSize::Letter);
+    const QString name = command.parser.value("page-size").toLower();
+    if (name != "a4" && name != "letter")
+        return command.usageError("the page size is A4 or Letter");
+    size = QPageSize(name == "a4" ? QPageSize::A4 : QPageSize::Letter);
     return std::nullopt;
-}
-
-std::optional<SentenceList> readQuiz(Command& command, const QString& path)
-{
-    const quiz_file::ReadResult read = quiz_file::read(path);
-    if (!read.opened) {
-        command.inputError(path, "cannot be opened");
-        return std::nullopt;
-    }
-    if (read.sentences.size() < read.promised) {
-        command.inputError(path, QString::fromStdString(quiz_file::damagedMessage(
-                                     QFileInfo(path).fileName().toStdString(), read)));
-        return std::nullopt;
-    }
-    return read.sentences;
 }
 
 // "1.  CaCl2" a line, then the line about unanswered exercises when there are any.
@@ -79,18 +64,127 @@ QString keyText(const answer_key::Key& key)
     return text;
 }
 
-bool writePdf(Command& command, Printout& printout, const QPageSize& size, const QString& path)
+int writePdf(Command& command, Printout& printout, const QPageSize& size, const QString& path)
 {
     const std::optional<QByteArray> pdf = printToPdf(printout, size);
-    if (!pdf) {
-        command.inputError(path, "has nothing to print");
-        return false;
+    if (!pdf)
+        return command.inputError(path, "has nothing to print");
+    if (const SaveOutcome saved = saveWhole(path, *pdf); !saved)
+        return command.writeError(path, saved);
+    return done;
+}
+
+// A stored quiz and the paper to print it on.
+struct StoredQuiz {
+    SentenceList quiz;
+    QPageSize size;
+};
+
+// What key and print share: the one quiz file named, -o when it is needed, --page-size, and
+// the quiz read from the file. An exit status when the command ends here.
+std::optional<int> readStoredQuiz(Command& command, const QStringList& args, bool outputNeeded,
+                                  StoredQuiz& stored)
+{
+    if (const auto stop = command.parse(args, 1))
+        return stop;
+    if (outputNeeded && !command.parser.isSet("o"))
+        return command.usageError("-o FILE.pdf is needed");
+    if (const auto stop = readPageSize(command, stored.size))
+        return stop;
+    const QString path = command.positionals().at(0);
+    quiz_file::ReadResult read = quiz_file::read(path);
+    if (!read.opened)
+        return command.inputError(path, "cannot be opened");
+    if (read.sentences.size() < read.promised)
+        return command.inputError(path, QString::fromStdString(quiz_file::damagedMessage(
+                                            QFileInfo(path).fileName().toStdString(), read)));
+    stored.quiz = std::move(read.sentences);
+    return std::nullopt;
+}
+
+// What make was asked for, every value checked.
+struct MakeRequest {
+    IonRange range;
+    int versions = 1;
+    std::uint32_t seed = 0;
+    QPageSize size;
+    QString headingPath;
+    QString folder;
+};
+
+// make's parsed options into request. An exit status when they will not do.
+std::optional<int> readMakeRequest(Command& command, MakeRequest& request)
+{
+    const QCommandLineParser& parser = command.parser;
+    for (const char* needed : {"cations", "anions", "o"}) {
+        if (!parser.isSet(needed))
+            return command.usageError(QString(needed) == "o" ? QString("-o DIR is needed")
+                                                             : QString("--%1 is needed").arg(needed));
     }
-    if (const SaveOutcome saved = saveWhole(path, *pdf); !saved) {
-        command.writeError(path, saved);
-        return false;
+    bool cationsOk = false;
+    bool anionsOk = false;
+    bool versionsOk = false;
+    request.range = {parser.value("cations").toUInt(&cationsOk),
+                     parser.value("anions").toUInt(&anionsOk)};
+    request.versions = parser.value("versions").toInt(&versionsOk);
+    if (!cationsOk || !anionsOk)
+        return command.usageError("--cations and --anions take a whole number");
+    if (!versionsOk || request.versions < 1 || request.versions > maxVersions)
+        return command.usageError("--versions takes a number from 1 to 702");
+    bool seedOk = true;
+    request.seed = parser.isSet("seed") ? parser.value("seed").toUInt(&seedOk)
+                                        : static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch());
+    if (!seedOk)
+        return command.usageError("--seed takes a whole number from 0 to 4294967295");
+    request.headingPath = parser.isSet("heading") ? parser.value("heading")
+                                                  : command.dataFile(quiz_heading::fileName);
+    request.folder = parser.value("o");
+    return readPageSize(command, request.size);
+}
+
+// Each version's quiz, PDF and key PDF in the folder, and its seed on out. A version that
+// repeats an earlier one is made again with the next seed, as often as maxReseeds allows.
+int writeVersions(Command& command, const MakeRequest& request, const IonCatalogue& lists,
+                  const std::vector<std::string>& headingReads)
+{
+    if (!QDir().mkpath(request.folder))
+        return command.inputError(request.folder, "cannot be made");
+    const auto createQuiz = [&](std::uint32_t seed, std::vector<CompoundPair>& pairs) {
+        WorkingLists working;
+        buildWorkingLists(lists, request.range, working);
+        Random random;
+        random.seed(seed);
+        pairs.clear();
+        return quiz_generation::createQuiz(headingReads, working, random, &pairs);
+    };
+    command.io.out << "Seed: " << request.seed << "\n";
+    std::vector<SentenceList> made;
+    for (int version = 0; version < request.versions; ++version) {
+        const QString name = QString("quiz-%1").arg(versionLetters(version));
+        std::uint32_t seed = request.seed + static_cast<std::uint32_t>(version);
+        std::vector<CompoundPair> pairs;
+        SentenceList quiz = createQuiz(seed, pairs);
+        for (int reseeds = 0; std::find(made.begin(), made.end(), quiz) != made.end(); ++reseeds) {
+            if (reseeds == maxReseeds) {
+                command.io.err << name << ": the lists allow no quiz unlike the earlier versions\n";
+                break;
+            }
+            command.io.err << name << ": seed " << seed << " repeats an earlier version; trying "
+                           << seed + 1 << "\n";
+            quiz = createQuiz(++seed, pairs);
+        }
+        made.push_back(quiz);
+        const QString base = QDir(request.folder).filePath(name);
+        if (const SaveOutcome saved = quiz_file::save(base + ".qzz", quiz); !saved)
+            return command.writeError(base + ".qzz", saved);
+        MyQuizPrintout quizPages(quiz);
+        AnswerKeyPrintout keyPages(answer_key::fromPairs(quiz, pairs));
+        if (writePdf(command, quizPages, request.size, base + ".pdf") != done ||
+            writePdf(command, keyPages, request.size, base + "-key.pdf") != done)
+            return badInput;
+        command.io.out << name << ": seed " << seed << "\n";
     }
-    return true;
+    return done;
 }
 
 } // namespace
@@ -100,33 +194,20 @@ int keyCommand(const QStringList& args, Streams io)
     Command command("key QUIZ.qzz [-o KEY.pdf|KEY.txt] [--dir DIR]",
                     "The answer key of a stored quiz, answered from the data folder's lists: "
                     "text on stdout, or a PDF or text file by the extension of -o.",
-                    io);
-    command.parser.addOption({{"o", "output"}, "The key file: .pdf for a PDF, else text.", "FILE"});
-    addPageSizeOption(command);
-    if (const auto stop = command.parse(args, 1))
+                    io, {{{"o", "output"}, "The key file: .pdf for a PDF, else text.", "FILE"},
+                         pageSizeOption()});
+    StoredQuiz stored;
+    if (const auto stop = readStoredQuiz(command, args, false, stored))
         return *stop;
-    const std::optional<QPageSize> size = pageSize(command);
-    if (!size)
-        return command.usageError("the page size is A4 or Letter");
-    const std::optional<SentenceList> quiz = readQuiz(command, command.positionals().at(0));
-    if (!quiz)
-        return badInput;
     const std::optional<IonCatalogue> lists = command.loadLists();
     if (!lists)
         return badInput;
-    const answer_key::Key key = answer_key::fromCatalogue(*quiz, *lists);
-    if (!command.parser.isSet("o")) {
-        io.out << keyText(key);
-        return done;
-    }
+    const answer_key::Key key = answer_key::fromCatalogue(stored.quiz, *lists);
     const QString path = command.parser.value("o");
-    if (path.endsWith(".pdf", Qt::CaseInsensitive)) {
-        AnswerKeyPrintout printout(key);
-        return writePdf(command, printout, *size, path) ? done : badInput;
-    }
-    if (const SaveOutcome saved = saveWhole(path, keyText(key).toUtf8()); !saved)
-        return command.writeError(path, saved);
-    return done;
+    if (!path.endsWith(".pdf", Qt::CaseInsensitive))
+        return command.writeOutput(keyText(key).toUtf8());
+    AnswerKeyPrintout printout(key);
+    return writePdf(command, printout, stored.size, path);
 }
 
 int printCommand(const QStringList& args, Streams io)
@@ -134,28 +215,20 @@ int printCommand(const QStringList& args, Streams io)
     Command command("print QUIZ.qzz -o QUIZ.pdf [--key] [--dir DIR]",
                     "A stored quiz as the print dialog prints it, to PDF; with --key its "
                     "answer key follows on pages of its own.",
-                    io);
-    command.parser.addOption({{"o", "output"}, "The PDF file to write.", "FILE.pdf"});
-    command.parser.addOption({"key", "Print the answer key after the quiz."});
-    addPageSizeOption(command);
-    if (const auto stop = command.parse(args, 1))
+                    io, {{{"o", "output"}, "The PDF file to write.", "FILE.pdf"},
+                         {"key", "Print the answer key after the quiz."},
+                         pageSizeOption()});
+    StoredQuiz stored;
+    if (const auto stop = readStoredQuiz(command, args, true, stored))
         return *stop;
-    if (!command.parser.isSet("o"))
-        return command.usageError("-o FILE.pdf is needed");
-    const std::optional<QPageSize> size = pageSize(command);
-    if (!size)
-        return command.usageError("the page size is A4 or Letter");
-    const std::optional<SentenceList> quiz = readQuiz(command, command.positionals().at(0));
-    if (!quiz)
-        return badInput;
     const bool withKey = command.parser.isSet("key");
     std::optional<IonCatalogue> lists;
     if (withKey && !(lists = command.loadLists()))
         return badInput;
-    MyQuizPrintout quizPages(*quiz);
-    AnswerKeyPrintout keyPages([&] { return answer_key::fromCatalogue(*quiz, *lists); });
+    MyQuizPrintout quizPages(stored.quiz);
+    AnswerKeyPrintout keyPages([&] { return answer_key::fromCatalogue(stored.quiz, *lists); });
     ChainedPrintout printout(quizPages, keyPages, withKey);
-    return writePdf(command, printout, *size, command.parser.value("o")) ? done : badInput;
+    return writePdf(command, printout, stored.size, command.parser.value("o"));
 }
 
 int makeCommand(const QStringList& args, Streams io)
@@ -164,102 +237,31 @@ int makeCommand(const QStringList& args, Streams io)
                     "[--page-size A4|Letter] -o DIR [--dir DIR]",
                     "Makes K quizzes as New does, from the first N cations and M anions, and "
                     "writes DIR/quiz-A.qzz, quiz-A.pdf and quiz-A-key.pdf, then B, C and on.",
-                    io);
-    command.parser.addOption({"cations", "The highest cation number drawn from.", "N"});
-    command.parser.addOption({"anions", "The highest anion number drawn from.", "M"});
-    command.parser.addOption({"versions", "How many quizzes, 1 to 702 (default 1).", "K", "1"});
-    command.parser.addOption({"seed", "The first version's seed (default: the time in seconds).", "S"});
-    command.parser.addOption({"heading", "The heading file (default: the data folder's valkora.hed).", "FILE"});
-    command.parser.addOption({{"o", "output"}, "The folder to write the quizzes to.", "DIR"});
-    addPageSizeOption(command);
+                    io, {{"cations", "The highest cation number drawn from.", "N"},
+                         {"anions", "The highest anion number drawn from.", "M"},
+                         {"versions", "How many quizzes, 1 to 702 (default 1).", "K", "1"},
+                         {"seed", "The first version's seed (default: the time in seconds).", "S"},
+                         {"heading", "The heading file (default: the data folder's valkora.hed).", "FILE"},
+                         {{"o", "output"}, "The folder to write the quizzes to.", "DIR"},
+                         pageSizeOption()});
     if (const auto stop = command.parse(args, 0))
         return *stop;
-    QCommandLineParser& parser = command.parser;
-    for (const char* needed : {"cations", "anions", "o"}) {
-        if (!parser.isSet(needed))
-            return command.usageError(QString(needed) == "o" ? QString("-o DIR is needed")
-                                                             : QString("--%1 is needed").arg(needed));
-    }
-    bool cationsOk = false;
-    bool anionsOk = false;
-    bool versionsOk = false;
-    const IonRange range{parser.value("cations").toUInt(&cationsOk),
-                         parser.value("anions").toUInt(&anionsOk)};
-    const int versions = parser.value("versions").toInt(&versionsOk);
-    if (!cationsOk || !anionsOk)
-        return command.usageError("--cations and --anions take a whole number");
-    if (!versionsOk || versions < 1 || versions > maxVersions)
-        return command.usageError("--versions takes a number from 1 to 702");
-    std::uint32_t seed = static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch());
-    if (parser.isSet("seed")) {
-        bool seedOk = false;
-        seed = parser.value("seed").toUInt(&seedOk);
-        if (!seedOk)
-            return command.usageError("--seed takes a whole number from 0 to 4294967295");
-    }
-    const std::optional<QPageSize> size = pageSize(command);
-    if (!size)
-        return command.usageError("the page size is A4 or Letter");
-
+    MakeRequest request;
+    if (const auto stop = readMakeRequest(command, request))
+        return *stop;
     const std::optional<IonCatalogue> lists = command.loadLists();
     if (!lists)
         return badInput;
-    if (!rangeWithinLists(range, *lists)) {
+    if (!rangeWithinLists(request.range, *lists)) {
         io.err << ionRangeWarning << "\n";
         return badInput;
     }
-    const QString headingPath = parser.isSet("heading")
-                                    ? parser.value("heading")
-                                    : command.dataFile(quiz_heading::fileName);
     // The heading as New loads it, stored unchanged and read back by the quiz: only what the
     // heading holds is read, however large the file.
-    const std::optional<std::string> heading = quiz_heading::loadForEditing(headingPath);
+    const std::optional<std::string> heading = quiz_heading::loadForEditing(request.headingPath);
     if (!heading)
-        return command.inputError(headingPath, "cannot be opened");
-    const std::vector<std::string> headingReads = quiz_heading::lineReads(*heading);
-    const QString folder = parser.value("o");
-    if (!QDir().mkpath(folder))
-        return command.inputError(folder, "cannot be made");
-
-    io.out << "Seed: " << seed << "\n";
-    std::vector<SentenceList> made;
-    for (int version = 0; version < versions; ++version) {
-        const QString name = QString("quiz-%1").arg(versionLetters(version));
-        std::uint32_t versionSeed = seed + static_cast<std::uint32_t>(version);
-        SentenceList quiz;
-        std::vector<CompoundPair> pairs;
-        for (int reseeds = 0;; ++reseeds) {
-            WorkingLists working;
-            buildWorkingLists(*lists, range, working);
-            Random random;
-            random.seed(versionSeed);
-            pairs.clear();
-            quiz = quiz_generation::createQuiz(headingReads, working, random, &pairs);
-            const bool repeat = std::find(made.begin(), made.end(), quiz) != made.end();
-            if (!repeat)
-                break;
-            if (reseeds == maxReseeds) {
-                io.err << name << ": the lists allow no quiz unlike the earlier versions\n";
-                break;
-            }
-            io.err << name << ": seed " << versionSeed << " repeats an earlier version; trying "
-                   << versionSeed + 1 << "\n";
-            ++versionSeed;
-        }
-        made.push_back(quiz);
-
-        const QString base = QDir(folder).filePath(name);
-        if (const SaveOutcome saved = quiz_file::save(base + ".qzz", quiz); !saved)
-            return command.writeError(base + ".qzz", saved);
-        MyQuizPrintout quizPages(quiz);
-        if (!writePdf(command, quizPages, *size, base + ".pdf"))
-            return badInput;
-        AnswerKeyPrintout keyPages(answer_key::fromPairs(quiz, pairs));
-        if (!writePdf(command, keyPages, *size, base + "-key.pdf"))
-            return badInput;
-        io.out << name << ": seed " << versionSeed << "\n";
-    }
-    return done;
+        return command.inputError(request.headingPath, "cannot be opened");
+    return writeVersions(command, request, *lists, quiz_heading::lineReads(*heading));
 }
 
 } // namespace cli

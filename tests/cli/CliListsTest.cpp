@@ -142,6 +142,22 @@ INSTANTIATE_TEST_SUITE_P(
         EmptyingCase{"both_sides", "anion,oxide,O,2\r\ncation,Sodium,Na,1\r\n", false, 0, {}}),
     [](const testing::TestParamInfo<EmptyingCase>& info) { return std::string(info.param.name); });
 
+TEST(CliLists, AnImportThatCannotBeWrittenNamesBothListFilesAndWritesNeither)
+{
+    TempFolder folder;
+    seedStarterData(folder);
+    ASSERT_EQ(runCommand({"lists", "export", "-o", folder.path("lists.csv"), "--dir",
+                          QDir::currentPath()}).status, 0);
+    // A folder in the cation file's place refuses the save, even to root.
+    ASSERT_TRUE(QDir().mkpath(folder.path("copy/valkora.cat")));
+    const CliRun run =
+        runCommand({"lists", "import", folder.path("lists.csv"), "--dir", folder.path("copy")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, folder.path("copy/valkora.cat") + " and " + folder.path("copy/valkora.ani")
+                           + ": cannot be written: Filename refers to a directory\n");
+    EXPECT_FALSE(folder.exists("copy/valkora.ani"));
+}
+
 TEST(CliLists, ImportOfAMissingFileNamesIt)
 {
     TempFolder folder;
@@ -253,7 +269,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {"make", "--cations", "3", "--anions", "3", "--versions", "703", "-o", "out"}, 2,
                   "from 1 to 702"},
         UsageCase{"make_bad_seed", {"make", "--cations", "3", "--anions", "3", "--seed", "-1", "-o", "out"},
-                  2, "--seed takes"}));
+                  2, "--seed takes"},
+        UsageCase{"make_odd_paper",
+                  {"make", "--cations", "3", "--anions", "3", "--page-size", "B5", "-o", "out"}, 2,
+                  "A4 or Letter"}));
 
 TEST(CliProgram, RunsAsAProcessWithoutADisplay)
 {

@@ -117,6 +117,18 @@ TEST(CliMake, RefusesARangeBeyondTheListsWithTheRangeDialogsWarning)
     }
 }
 
+// Nothing is said on stdout, not even the seed, before the folder is there.
+TEST(CliMake, NamesAnOutputFolderThatCannotBeMade)
+{
+    TempFolder folder;
+    seedStarterData(folder);
+    folder.write("taken", "");
+    const CliRun run = runCommand(makeArgs("4", "4", {"--seed", "5", "-o", folder.path("taken/out")}));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, folder.path("taken/out") + ": cannot be made\n");
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+}
+
 TEST(CliMake, TakesAHeadingFileAndNamesAMissingOne)
 {
     TempFolder folder;
