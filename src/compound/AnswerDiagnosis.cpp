@@ -2,6 +2,7 @@
 
 #include "catalogue/Elements.h"
 #include "compound/CompoundRules.h"
+#include "compound/DiagnosisParts.h"
 
 #include <algorithm>
 #include <array>
@@ -36,60 +37,6 @@ constexpr std::array<KindText, kindCount> kindTexts{{
     {"element-name", "The element's name for the ion's"},
     {"formula-for-name", "A formula where a name was asked"},
 }};
-
-char lowerCase(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return lowerCase(c); });
-    return lower;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerCase(x) == lowerCase(y);
-           });
-}
-
-std::string withoutBlanks(std::string_view text)
-{
-    std::string kept;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(kept), [](char c) { return c != ' '; });
-    return kept;
-}
-
-std::string charge(std::int32_t value, char sign)
-{
-    return std::to_string(value) + sign;
-}
-
-// The compound asked about, with the texts every explanation quotes.
-struct Compound {
-    Compound(const TIon& cation, const TIon& anion, const Lists& lists)
-        : cation(cation)
-        , anion(anion)
-        , lists(lists)
-        , name(compoundName(cation, anion))
-        , formula(compoundFormula(cation, anion))
-    {
-    }
-
-    const TIon& cation;
-    const TIon& anion;
-    const Lists& lists;
-    const std::string name;
-    const std::string formula;
-};
-
-Finding finding(Kind kind, std::string sentence)
-{
-    return {kind, std::move(sentence)};
-}
 
 // ---- Formulas ----
 
@@ -211,13 +158,23 @@ struct FormulaReading {
     bool anionFirst = false;
 };
 
+// The findings of one reading of the answer, for the compound asked for.
+struct ReadingExplanation {
+    const TIon& cation;
+    const TIon& anion;
+    const std::string& fix;
+    const std::string& typed;
+    const FormulaReading& reading;
+    std::vector<Finding> findings;
+
+    void explainIons();
+    bool explainCounts(const Shape& shape);
+    void explainBrackets(const Shape& shape);
+};
+
 // What the answer's ions say: another ion of the lists, the anion first, wrong capitals.
-void explainIons(const Compound& compound, const FormulaReading& reading,
-                 std::vector<Finding>& findings)
+void ReadingExplanation::explainIons()
 {
-    const TIon& cation = compound.cation;
-    const TIon& anion = compound.anion;
-    const std::string& fix = compound.formula;
     const auto wrongIon = [&](const Identity& is, const TIon& asked) {
         if (!is.others.empty())
             findings.push_back(finding(Kind::WrongIon, is.others.front()->symbol + " is "
@@ -240,13 +197,8 @@ void explainIons(const Compound& compound, const FormulaReading& reading,
 // What the answer's counts say. False when they balance in another ratio than the rule's
 // (Ca2SiO4 for Ca4(SiO4)2): they are not explained, and whatever their brackets should be is
 // not certain either.
-bool explainCounts(const Compound& compound, const std::string& typed,
-                   const FormulaReading& reading, const Shape& shape,
-                   std::vector<Finding>& findings)
+bool ReadingExplanation::explainCounts(const Shape& shape)
 {
-    const TIon& cation = compound.cation;
-    const TIon& anion = compound.anion;
-    const std::string& fix = compound.formula;
     const std::int64_t nc = reading.cationGroup.count;
     const std::int64_t na = reading.anionGroup.count;
     if (nc != shape.cationCount || na != shape.anionCount) {
@@ -280,12 +232,8 @@ bool explainCounts(const Compound& compound, const std::string& typed,
     return true;
 }
 
-void explainBrackets(const Compound& compound, const FormulaReading& reading, const Shape& shape,
-                     std::vector<Finding>& findings)
+void ReadingExplanation::explainBrackets(const Shape& shape)
 {
-    const TIon& cation = compound.cation;
-    const TIon& anion = compound.anion;
-    const std::string& fix = compound.formula;
     const auto brackets = [&](const Group& group, const TIon& asked, bool expectedBracket) {
         // The fix brackets the asked ion, whichever ion of its charge the answer wrote.
         const std::string& symbol = asked.symbol;
@@ -309,8 +257,9 @@ void explainBrackets(const Compound& compound, const FormulaReading& reading, co
 std::vector<Finding> explainReading(const Compound& compound, const std::string& typed,
                                     const FormulaReading& reading)
 {
-    std::vector<Finding> findings;
-    explainIons(compound, reading, findings);
+    ReadingExplanation explanation{compound.cation, compound.anion, compound.formula, typed,
+                                   reading, {}};
+    explanation.explainIons();
     // Counts and brackets say something only of the asked ions, or of others with their
     // charges, which a wrong ion of another charge would not.
     const auto sameCharge = [](const Identity& is, const TIon& asked) {
@@ -318,11 +267,11 @@ std::vector<Finding> explainReading(const Compound& compound, const std::string&
                            [&](const TIon* other) { return other->charge == asked.charge; });
     };
     if (!sameCharge(reading.cationIs, compound.cation) || !sameCharge(reading.anionIs, compound.anion))
-        return findings;
+        return explanation.findings;
     const Shape shape = expectedShape(compound.cation, compound.anion);
-    if (explainCounts(compound, typed, reading, shape, findings))
-        explainBrackets(compound, reading, shape, findings);
-    return findings;
+    if (explanation.explainCounts(shape))
+        explanation.explainBrackets(shape);
+    return explanation.findings;
 }
 
 // Every way of reading the answer as two ions of the lists, cation first or anion first.
@@ -419,27 +368,6 @@ std::optional<std::string> otherCompoundNamed(const Compound& compound, const st
     return std::nullopt;
 }
 
-// Of several readings, the one that needs the fewest explanations; none when two such
-// readings explain differently, or when one reading of the answer has nothing to explain.
-std::vector<Finding> plainestExplanation(const std::vector<std::vector<Finding>>& candidates)
-{
-    const std::vector<Finding>* best = nullptr;
-    bool tied = false;
-    for (const std::vector<Finding>& findings : candidates) {
-        if (findings.empty())
-            return {};
-        if (!best || findings.size() < best->size()) {
-            best = &findings;
-            tied = false;
-        } else if (findings.size() == best->size() && findings != *best) {
-            tied = true;
-        }
-    }
-    if (!best || tied)
-        return {};
-    return *best;
-}
-
 // A name typed where a formula was asked: a word of the compound's name, or its whole
 // cation's name and on, in any capitals. A blank alone says nothing: "Ca Cl2" is a formula.
 bool looksLikeAName(const Compound& compound, const std::string& typed)
@@ -458,6 +386,8 @@ bool looksLikeAName(const Compound& compound, const std::string& typed)
     return tight.size() >= withoutBlanks(compound.cation.name).size()
            && withoutBlanks(name).compare(0, tight.size(), tight) == 0;
 }
+
+} // namespace
 
 std::vector<Finding> diagnoseFormula(const Compound& compound, const std::string& typed)
 {
@@ -487,189 +417,30 @@ std::vector<Finding> diagnoseFormula(const Compound& compound, const std::string
     return plainestExplanation(explanations);
 }
 
-// ---- Names ----
-
-// "Iron(III)" is "Iron" with the numeral III; a name without a bracketed roman numeral at its
-// end has none.
-struct NamedIon {
-    std::string base;
-    std::string beforeNumeral; // the blanks the list writes between the two
-    std::string numeral;
-};
-
-NamedIon splitNumeral(const std::string& name)
+bool readsAsFormula(const Compound& compound, const std::string& typed)
 {
-    NamedIon named{name, {}, {}};
-    const std::size_t open = name.rfind('(');
-    if (open == std::string::npos || name.back() != ')' || open + 2 >= name.size())
-        return named;
-    const std::string numeral = name.substr(open + 1, name.size() - open - 2);
-    if (numeral.find_first_not_of("IVX") != std::string::npos)
-        return named;
-    std::size_t baseEnd = open;
-    while (baseEnd > 0 && name[baseEnd - 1] == ' ')
-        --baseEnd;
-    if (baseEnd == 0)
-        return named;
-    return {name.substr(0, baseEnd), name.substr(baseEnd, open - baseEnd), numeral};
+    return equalIgnoringCase(typed, compound.formula) || !formulaReadings(compound, typed).empty()
+           || otherCompoundNamed(compound, typed);
 }
 
-constexpr std::array<std::string_view, 9> romanNumerals{"",   "I",  "II",  "III", "IV",
-                                                        "V", "VI", "VII", "VIII"};
-
-// One way of writing one half of the name, with what it would say about the answer.
-struct Spelling {
-    std::string text;
-    std::optional<Finding> finding;
-};
-
-bool chargesOfSymbol(const IonList& side, const std::string& symbol, std::int32_t besides)
+std::vector<Finding> plainestExplanation(const std::vector<std::vector<Finding>>& candidates)
 {
-    return std::any_of(side.begin(), side.end(), [&](const TIon& ion) {
-        return ion.symbol == symbol && ion.charge != besides;
-    });
-}
-
-std::vector<Spelling> cationSpellings(const Compound& compound)
-{
-    const TIon& cation = compound.cation;
-    const std::string& fix = compound.name;
-    std::vector<Spelling> spellings{{cation.name, std::nullopt}};
-    const NamedIon named = splitNumeral(cation.name);
-    const bool severalCharges = chargesOfSymbol(compound.lists.cations, cation.symbol, cation.charge);
-    if (!named.numeral.empty()) {
-        spellings.push_back(
-            {named.base,
-             finding(Kind::NumeralMissing,
-                     severalCharges
-                         ? cation.symbol + " forms ions of more than one charge, so its name "
-                                           "needs the numeral: " + fix + "."
-                         : "The list names this ion " + cation.name + ", with its numeral: "
-                               + fix + ".")});
-        for (std::size_t k = 1; k < romanNumerals.size(); ++k) {
-            if (romanNumerals[k] == named.numeral)
-                continue;
-            spellings.push_back({named.base + named.beforeNumeral + "(" + std::string(romanNumerals[k]) + ")",
-                                 finding(Kind::NumeralWrong,
-                                         cation.symbol + " in " + compound.formula + " is "
-                                             + charge(cation.charge, '+')
-                                             + ", so its numeral is " + named.numeral + ": " + fix
-                                             + ".")});
-        }
-    } else {
-        for (std::size_t k = 1; k < romanNumerals.size(); ++k)
-            spellings.push_back(
-                {cation.name + "(" + std::string(romanNumerals[k]) + ")",
-                 finding(Kind::NumeralNotNeeded,
-                         severalCharges
-                             ? "The list names this ion " + cation.name + ", with no numeral: " + fix + "."
-                             : cation.symbol + " forms only the " + charge(cation.charge, '+')
-                                   + " ion, so " + cation.name + " needs no numeral: " + fix + ".")});
-    }
-    return spellings;
-}
-
-// "sulfate" without its ending is "sulf": names that differ only there are one family.
-std::optional<std::string> stemOf(const std::string& name)
-{
-    for (std::string_view ending : {"ide", "ite", "ate"}) {
-        if (name.size() > ending.size() + 1
-            && lowerCase(name.substr(name.size() - ending.size())) == ending)
-            return lowerCase(name.substr(0, name.size() - ending.size()));
-    }
-    return std::nullopt;
-}
-
-std::vector<Spelling> anionSpellings(const Compound& compound)
-{
-    const TIon& anion = compound.anion;
-    const std::string& fix = compound.name;
-    std::vector<Spelling> spellings{{anion.name, std::nullopt}};
-    if (const elements::Element* element = elements::find(anion.symbol);
-        element && !equalIgnoringCase(element->name, anion.name))
-        spellings.push_back({std::string(element->name),
-                             finding(Kind::ElementName,
-                                     "As an ion, " + anion.symbol + " is " + anion.name
-                                         + ", not " + std::string(element->name) + ": " + fix + ".")});
-    const std::optional<std::string> stem = stemOf(anion.name);
-    if (!stem)
-        return spellings;
-    std::vector<std::string> listed;
-    for (const TIon& other : compound.lists.anions) {
-        if (other.name == anion.name || stemOf(other.name) != stem)
-            continue;
-        listed.push_back(lowerCase(other.name));
-        spellings.push_back({other.name,
-                             finding(Kind::Ending, other.name + " is " + other.symbol + "; "
-                                                       + anion.symbol + " is " + anion.name + ": "
-                                                       + fix + ".")});
-    }
-    const std::string stemWritten = anion.name.substr(0, stem->size());
-    for (std::string_view ending : {"ide", "ite", "ate"}) {
-        const std::string other = stemWritten + std::string(ending);
-        if (equalIgnoringCase(other, anion.name)
-            || std::find(listed.begin(), listed.end(), lowerCase(other)) != listed.end())
-            continue;
-        spellings.push_back({other, finding(Kind::Ending, anion.symbol + " is " + anion.name
-                                                              + ", not " + other + ": " + fix + ".")});
-    }
-    return spellings;
-}
-
-// The typed name against one way of writing it, blanks and capitals aside; what differs in
-// them is said as well.
-std::optional<std::vector<Finding>> matchName(const Compound& compound, const std::string& typed,
-                                              const Spelling& first, const Spelling& second,
-                                              bool anionFirst)
-{
-    const std::string written = first.text + " " + second.text;
-    const std::string typedTight = withoutBlanks(typed);
-    const std::string writtenTight = withoutBlanks(written);
-    if (!equalIgnoringCase(typedTight, writtenTight))
-        return std::nullopt;
-    std::vector<Finding> findings;
-    const Spelling& cationPart = anionFirst ? second : first;
-    const Spelling& anionPart = anionFirst ? first : second;
-    for (const Spelling* part : {&cationPart, &anionPart})
-        if (part->finding)
-            findings.push_back(*part->finding);
-    if (anionFirst)
-        findings.push_back(finding(Kind::Order, "Name the cation first: " + compound.name + "."));
-    if (typedTight != writtenTight)
-        findings.push_back(finding(Kind::Capitals,
-                                   "Names are written as in the list: " + compound.name + "."));
-    if (lowerCase(typed) != lowerCase(written))
-        findings.push_back(finding(Kind::Spacing,
-                                   "Write the blanks as the list does: " + compound.name + "."));
-    return findings;
-}
-
-std::vector<Finding> diagnoseName(const Compound& compound, const std::string& typed)
-{
-    const std::string& fix = compound.name;
-    if (typed.find(' ') == std::string::npos
-        && (equalIgnoringCase(typed, compound.formula)
-            || !formulaReadings(compound, typed).empty()
-            || otherCompoundNamed(compound, typed)))
-        return {finding(Kind::FormulaForName,
-                        typed + " is a formula; write the name: " + fix + ".")};
-
-    const std::vector<Spelling> cations = cationSpellings(compound);
-    const std::vector<Spelling> anions = anionSpellings(compound);
-    std::vector<std::vector<Finding>> explanations;
-    for (const bool anionFirst : {false, true}) {
-        for (const Spelling& cation : cations) {
-            for (const Spelling& anion : anions) {
-                const Spelling& first = anionFirst ? anion : cation;
-                const Spelling& second = anionFirst ? cation : anion;
-                if (auto findings = matchName(compound, typed, first, second, anionFirst))
-                    explanations.push_back(std::move(*findings));
-            }
+    const std::vector<Finding>* best = nullptr;
+    bool tied = false;
+    for (const std::vector<Finding>& findings : candidates) {
+        if (findings.empty())
+            return {};
+        if (!best || findings.size() < best->size()) {
+            best = &findings;
+            tied = false;
+        } else if (findings.size() == best->size() && findings != *best) {
+            tied = true;
         }
     }
-    return plainestExplanation(explanations);
+    if (!best || tied)
+        return {};
+    return *best;
 }
-} // namespace
 
 std::string_view identifier(Kind kind)
 {
