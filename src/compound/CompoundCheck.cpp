@@ -4,6 +4,7 @@
 #include "compound/CompoundRules.h"
 
 #include <algorithm>
+#include <iterator>
 #include <array>
 #include <map>
 #include <string>
@@ -241,6 +242,15 @@ public:
     Found& found;
 };
 
+// The halves of one text that were written for these charges.
+Halves withCharges(const Halves& halves, Charges charges)
+{
+    Halves some;
+    std::copy_if(halves.begin(), halves.end(), std::back_inserter(some),
+                 [charges](const Half& half) { return chargesOf(half) == charges; });
+    return some;
+}
+
 // Both halves the same, written for different charges: Fe with O reads FeO for 2+ with 2-
 // and for 1+ with 1-. Each two sets of charges are looked at once, with the halves written
 // for both.
@@ -274,13 +284,6 @@ bool sameHalvesAcrossCharges(FormulaBlocks& formulas)
     if (anionTexts.empty())
         return true;
     const TextsByKey cationTexts = byTwoCharges(index.cationHalves, &anionTexts);
-    const auto only = [](const Halves& halves, Charges charges) {
-        Halves some;
-        for (const Half& half : halves)
-            if (chargesOf(half) == charges)
-                some.push_back(half);
-        return some;
-    };
     for (const auto& [key, anions] : anionTexts) {
         const auto cations = cationTexts.find(key);
         if (cations == cationTexts.end())
@@ -288,11 +291,14 @@ bool sameHalvesAcrossCharges(FormulaBlocks& formulas)
         const Charges first{key[0], key[1]};
         const Charges second{key[2], key[3]};
         for (const auto& [cationText, cationHalves] : cations->second)
-            for (const auto& [anionText, anionHalves] : anions)
-                if (!formulas.across(blocks(only(*cationHalves, first), only(*anionHalves, first)),
-                                     blocks(only(*cationHalves, second), only(*anionHalves, second)),
-                                     false))
+            for (const auto& [anionText, anionHalves] : anions) {
+                const auto forCharges = [&](Charges charges) {
+                    return blocks(withCharges(*cationHalves, charges),
+                                  withCharges(*anionHalves, charges));
+                };
+                if (!formulas.across(forCharges(first), forCharges(second), false))
                     return false;
+            }
     }
     return true;
 }
@@ -316,29 +322,23 @@ bool sameHalvesOfTwoKinds(FormulaBlocks& formulas)
     };
     const auto cationTwos = twoKinds(index.cationHalves);
     const auto anionTwos = twoKinds(index.anionHalves);
-    const auto kindsFor = [](const Halves& halves, Charges charges) {
-        Halves some;
-        for (const Half& half : halves)
-            if (chargesOf(half) == charges)
-                some.push_back(half);
-        return some;
-    };
     // Cation halves of two kinds with every anion half; anion halves of two kinds with the
     // cation halves of one kind, so that no two blocks are looked at twice.
     for (const auto& [charges, cationHalves] : cationTwos)
         for (const Halves* cations : cationHalves)
             for (const auto& [text, anions] : index.anionHalves) {
-                const auto made = blocks(kindsFor(*cations, charges), kindsFor(anions, charges));
+                const auto made =
+                    blocks(withCharges(*cations, charges), withCharges(anions, charges));
                 if (!formulas.across(made, made, true))
                     return false;
             }
     for (const auto& [charges, anionHalves] : anionTwos)
         for (const Halves* anions : anionHalves)
             for (const auto& [text, cations] : index.cationHalves) {
-                const Halves ofCharges = kindsFor(cations, charges);
+                const Halves ofCharges = withCharges(cations, charges);
                 if (ofCharges.size() != 1)
                     continue;
-                const auto made = blocks(ofCharges, kindsFor(*anions, charges));
+                const auto made = blocks(ofCharges, withCharges(*anions, charges));
                 if (!formulas.across(made, made, true))
                     return false;
             }
