@@ -292,9 +292,11 @@ bool sameHalvesAcrossCharges(FormulaBlocks& formulas)
         const Charges second{key[2], key[3]};
         for (const auto& [cationText, cationHalves] : cations->second)
             for (const auto& [anionText, anionHalves] : anions) {
+                // Named apart: a lambda may not capture a structured binding everywhere yet.
+                const Halves& cationSide = *cationHalves;
+                const Halves& anionSide = *anionHalves;
                 const auto forCharges = [&](Charges charges) {
-                    return blocks(withCharges(*cationHalves, charges),
-                                  withCharges(*anionHalves, charges));
+                    return blocks(withCharges(cationSide, charges), withCharges(anionSide, charges));
                 };
                 if (!formulas.across(forCharges(first), forCharges(second), false))
                     return false;
