@@ -18,8 +18,9 @@ ensure_packages() {
 
 # qt6-base-private-dev: the accessibility tests reach the platform's accessibility switch.
 # libcups2-dev: print jobs are handed to the printer's queue whole, through the print server.
-BUILD_PACKAGES=(cmake make g++ libgtest-dev qt6-base-dev qt6-base-private-dev libxkbcommon-dev libcups2-dev
-                fonts-dejavu-core)
+# libzip-dev pkg-config: quizzes for a learning platform go out as zipped packages.
+BUILD_PACKAGES=(cmake make g++ pkg-config libgtest-dev qt6-base-dev qt6-base-private-dev libxkbcommon-dev libcups2-dev
+                libzip-dev fonts-dejavu-core)
 
 # build DIR [cmake options...]: configures once, then builds everything on every core.
 build() {

@@ -28,36 +28,6 @@ std::string withoutLineFeed(std::string text)
     return text;
 }
 
-// The lines above the first section: what the teacher wrote, without the blank line that
-// generation puts before the formulas title.
-std::vector<std::string> headingOf(const SentenceList& quiz)
-{
-    std::vector<std::string> heading;
-    auto end = std::find_if(quiz.begin(), quiz.end(), [](const TSentence& s) {
-        return s.isCompound != 0 || isTitle(s, formulasTitle) || isTitle(s, namesTitle);
-    });
-    if (end != quiz.end() && isTitle(*end, formulasTitle) && end != quiz.begin()
-        && std::prev(end)->text.empty())
-        --end;
-    for (auto line = quiz.begin(); line != end; ++line)
-        heading.push_back(withoutLineFeed(line->text));
-    return heading;
-}
-
-// Calls answer(text, formula) for every exercise in quiz order; formula is true in the
-// formulas section, whose exercises show a name and are answered with a formula.
-template <typename Visit>
-void forEachExercise(const SentenceList& quiz, Visit answer)
-{
-    bool formulasSection = true;
-    for (const TSentence& sentence : quiz) {
-        if (isTitle(sentence, namesTitle))
-            formulasSection = false;
-        if (sentence.isCompound != 0)
-            answer(sentence.text, formulasSection);
-    }
-}
-
 // The answers to each text, from the pairs that make it as the index finds them: for a name
 // the formulas of the pairs named so, for a formula their names, in list order, joined by
 // " or "; none where no pair makes it. An answer may be empty: a damaged file's entry.
@@ -91,6 +61,20 @@ std::map<std::string, std::string> answersTo(const std::set<std::string>& texts,
 }
 
 } // namespace
+
+std::vector<std::string> headingOf(const SentenceList& quiz)
+{
+    std::vector<std::string> heading;
+    auto end = std::find_if(quiz.begin(), quiz.end(), [](const TSentence& s) {
+        return s.isCompound != 0 || isTitle(s, formulasTitle) || isTitle(s, namesTitle);
+    });
+    if (end != quiz.end() && isTitle(*end, formulasTitle) && end != quiz.begin()
+        && std::prev(end)->text.empty())
+        --end;
+    for (auto line = quiz.begin(); line != end; ++line)
+        heading.push_back(withoutLineFeed(line->text));
+    return heading;
+}
 
 Key fromPairs(const SentenceList& quiz, const std::vector<CompoundPair>& pairs)
 {

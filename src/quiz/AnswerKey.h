@@ -33,6 +33,24 @@ struct Key {
     friend bool operator==(const Key&, const Key&) = default;
 };
 
+// The lines above the first section: what the teacher wrote, without the blank line that
+// generation puts before the formulas title, each without its line feed.
+std::vector<std::string> headingOf(const SentenceList& quiz);
+
+// Calls answer(text, formula) for every exercise in quiz order; formula is true in the
+// formulas section, whose exercises show a name and are answered with a formula.
+template <typename Visit>
+void forEachExercise(const SentenceList& quiz, Visit answer)
+{
+    bool formulasSection = true;
+    for (const TSentence& sentence : quiz) {
+        if (sentence.isCompound == 0 && sentence.text == namesTitle)
+            formulasSection = false;
+        if (sentence.isCompound != 0)
+            answer(sentence.text, formulasSection);
+    }
+}
+
 // A generated quiz's key, from the pairs it was drawn from, one per exercise in quiz order.
 Key fromPairs(const SentenceList& quiz, const std::vector<CompoundPair>& pairs);
 

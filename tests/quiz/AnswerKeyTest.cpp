@@ -2,6 +2,7 @@
 
 #include "platform/Random.h"
 #include "quiz/QuizGeneration.h"
+#include "support/SampleQuizzes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,30 +16,6 @@ using answer_key::Answer;
 using answer_key::Key;
 using Strings = std::vector<std::string>;
 
-// A quiz as a file holds it: heading lines, the formulas section showing names, the names
-// section showing formulas, each exercise followed by its spacers.
-SentenceList quizOf(const Strings& heading, const Strings& shownNames, const Strings& shownFormulas)
-{
-    SentenceList quiz;
-    for (const std::string& line : heading)
-        quiz.emplace_back(line + "\n", 0);
-    quiz.emplace_back("", 0);
-    quiz.emplace_back(answer_key::formulasTitle, 0);
-    quiz.emplace_back(" ", 0);
-    const auto exercises = [&quiz](const Strings& texts) {
-        for (const std::string& text : texts) {
-            quiz.emplace_back(text, 1);
-            quiz.emplace_back(" ", 0);
-            quiz.emplace_back(" ", 0);
-        }
-    };
-    exercises(shownNames);
-    quiz.emplace_back(" ", 0);
-    quiz.emplace_back(answer_key::namesTitle, 0);
-    quiz.emplace_back(" ", 0);
-    exercises(shownFormulas);
-    return quiz;
-}
 
 IonCatalogue lists()
 {
@@ -71,7 +48,7 @@ class FileQuizKey : public ::testing::TestWithParam<ResolveCase> {};
 TEST_P(FileQuizKey, AnswersFromEveryPairOfTheLists)
 {
     const ResolveCase& c = GetParam();
-    const Key key = answer_key::fromCatalogue(quizOf({"Name: ____", "Quiz 7"}, c.shownNames,
+    const Key key = answer_key::fromCatalogue(quizOfTexts({"Name: ____", "Quiz 7"}, c.shownNames,
                                                      c.shownFormulas),
                                               lists());
     EXPECT_EQ(key.heading, (Strings{"Name: ____", "Quiz 7"}));
@@ -132,7 +109,7 @@ TEST(AnswerKeyText, UnansweredLineCountsExercises)
 // title is left out of the heading, and lines keep their blanks.
 TEST(AnswerKeyHeading, KeepsWhatTheTeacherWrote)
 {
-    SentenceList quiz = quizOf({"Name:", "", "  Week 3  "}, {"Sodium chloride"}, {});
+    SentenceList quiz = quizOfTexts({"Name:", "", "  Week 3  "}, {"Sodium chloride"}, {});
     EXPECT_EQ(answer_key::fromCatalogue(quiz, lists()).heading, (Strings{"Name:", "", "  Week 3  "}));
 
     // Without section titles the heading ends at the first exercise, which is answered with
@@ -208,7 +185,7 @@ TEST(GeneratedQuizPairs, SameQuizAndDrawsWithOrWithout)
 // Fewer pairs than exercises, as a quiz changed after generation would have: the rest are "?".
 TEST(GeneratedQuizPairs, MissingPairsAreUnknown)
 {
-    const SentenceList quiz = quizOf({}, {"A b"}, {"AB"});
+    const SentenceList quiz = quizOfTexts({}, {"A b"}, {"AB"});
     const Key key = answer_key::fromPairs(quiz, {{0, 0, "A b", "AB"}});
     ASSERT_EQ(key.answers.size(), 2u);
     EXPECT_EQ(key.answers[0], (Answer{1, "AB", true}));
@@ -261,7 +238,7 @@ TEST(FileQuizKey, AnswersAsMakingEveryPairAnswers)
                 expected.answers.push_back({number, answers.empty() ? "?" : joined, formula && !answers.empty()});
                 expected.unanswered += answers.empty();
             }
-        ASSERT_EQ(answer_key::fromCatalogue(quizOf({}, shownNames, shownFormulas), catalogue), expected)
+        ASSERT_EQ(answer_key::fromCatalogue(quizOfTexts({}, shownNames, shownFormulas), catalogue), expected)
             << "round " << round;
     }
 }
@@ -279,7 +256,7 @@ TEST(FileQuizKey, NamesTheFirstPairsOfARepeatedSymbol)
         catalogue.cations.append(TIon("Iron" + std::to_string(i), "Fe", 2));
         catalogue.anions.append(TIon("oxide" + std::to_string(i), "O", 2));
     }
-    const Key key = answer_key::fromCatalogue(quizOf({}, {"Iron7 oxide9"}, {"FeO"}), catalogue);
+    const Key key = answer_key::fromCatalogue(quizOfTexts({}, {"Iron7 oxide9"}, {"FeO"}), catalogue);
     ASSERT_EQ(key.answers.size(), 2u);
     EXPECT_EQ(key.answers[0], (Answer{1, "FeO", true}));
     std::string expected;

@@ -5,6 +5,7 @@
 #include "quiz/QuizGeneration.h"
 
 #include <string>
+#include <vector>
 
 // A quiz as New makes it: two heading lines and the given number of exercises.
 inline SentenceList generatedQuiz(int exercises)
@@ -37,4 +38,31 @@ inline answer_key::Key longKey(int answers)
     for (int n = 1; n <= answers; ++n)
         key.answers.push_back({n, "X" + std::to_string(n % 10), n % 2 == 0});
     return key;
+}
+
+// A quiz as a file holds it: heading lines, the formulas section showing names, the names
+// section showing formulas, each exercise followed by its spacers.
+inline SentenceList quizOfTexts(const std::vector<std::string>& heading,
+                                const std::vector<std::string>& shownNames,
+                                const std::vector<std::string>& shownFormulas)
+{
+    SentenceList quiz;
+    for (const std::string& line : heading)
+        quiz.emplace_back(line + "\n", 0);
+    quiz.emplace_back("", 0);
+    quiz.emplace_back(answer_key::formulasTitle, 0);
+    quiz.emplace_back(" ", 0);
+    const auto exercises = [&quiz](const std::vector<std::string>& texts) {
+        for (const std::string& text : texts) {
+            quiz.emplace_back(text, 1);
+            quiz.emplace_back(" ", 0);
+            quiz.emplace_back(" ", 0);
+        }
+    };
+    exercises(shownNames);
+    quiz.emplace_back(" ", 0);
+    quiz.emplace_back(answer_key::namesTitle, 0);
+    quiz.emplace_back(" ", 0);
+    exercises(shownFormulas);
+    return quiz;
 }
