@@ -40,27 +40,6 @@ constexpr std::array<KindText, kindCount> kindTexts{{
 
 // ---- Formulas ----
 
-// How many of each ion the formula rule writes, and which it brackets.
-struct Shape {
-    std::int32_t cationCount = 1;
-    std::int32_t anionCount = 1;
-    bool cationBracketed = false;
-    bool anionBracketed = false;
-};
-
-Shape expectedShape(const TIon& cation, const TIon& anion)
-{
-    const std::int32_t c = cation.charge;
-    const std::int32_t a = anion.charge;
-    Shape shape;
-    const bool reduced = a == 2 && c == 4;
-    shape.cationCount = !reduced && a != 1 && a != c ? a : 1;
-    shape.anionCount = reduced ? 2 : (c != 1 && c != a ? c : 1);
-    shape.cationBracketed = isPolyatomicSymbol(cation.symbol) && a >= 2 && a != c;
-    shape.anionBracketed = isPolyatomicSymbol(anion.symbol) && c >= 2 && c != a;
-    return shape;
-}
-
 // One ion as the answer wrote it: its symbol, a bracket round it, the subscript after it.
 struct Group {
     std::string symbol;
@@ -388,6 +367,19 @@ bool looksLikeAName(const Compound& compound, const std::string& typed)
 }
 
 } // namespace
+
+Shape expectedShape(const TIon& cation, const TIon& anion)
+{
+    const std::int32_t c = cation.charge;
+    const std::int32_t a = anion.charge;
+    Shape shape;
+    const bool reduced = a == 2 && c == 4;
+    shape.cationCount = !reduced && a != 1 && a != c ? a : 1;
+    shape.anionCount = reduced ? 2 : (c != 1 && c != a ? c : 1);
+    shape.cationBracketed = isPolyatomicSymbol(cation.symbol) && a >= 2 && a != c;
+    shape.anionBracketed = isPolyatomicSymbol(anion.symbol) && c >= 2 && c != a;
+    return shape;
+}
 
 std::vector<Finding> diagnoseFormula(const Compound& compound, const std::string& typed)
 {

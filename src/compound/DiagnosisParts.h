@@ -7,7 +7,9 @@
 #include "compound/CompoundRules.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -45,6 +47,32 @@ inline std::string charge(std::int32_t value, char sign)
 {
     return std::to_string(value) + sign;
 }
+
+// How many of each ion the formula rule writes, and which it brackets.
+struct Shape {
+    std::int32_t cationCount = 1;
+    std::int32_t anionCount = 1;
+    bool cationBracketed = false;
+    bool anionBracketed = false;
+};
+
+Shape expectedShape(const TIon& cation, const TIon& anion);
+
+// "Iron(III)" is "Iron" with the numeral III; a name without a bracketed roman numeral at its
+// end has none.
+struct NamedIon {
+    std::string base;
+    std::string beforeNumeral; // the blanks the list writes between the two
+    std::string numeral;
+};
+
+NamedIon splitNumeral(const std::string& name);
+
+inline constexpr std::array<std::string_view, 9> romanNumerals{"",   "I",  "II",  "III", "IV",
+                                                               "V", "VI", "VII", "VIII"};
+
+// "sulfate" without its ending is "sulf": names that differ only there are one family.
+std::optional<std::string> stemOf(const std::string& name);
 
 // The compound asked about, with the texts every explanation quotes.
 struct Compound {

@@ -2,40 +2,11 @@
 
 #include "catalogue/Elements.h"
 
-#include <array>
 #include <optional>
 
 namespace answer_diagnosis {
 
 namespace {
-
-// "Iron(III)" is "Iron" with the numeral III; a name without a bracketed roman numeral at its
-// end has none.
-struct NamedIon {
-    std::string base;
-    std::string beforeNumeral; // the blanks the list writes between the two
-    std::string numeral;
-};
-
-NamedIon splitNumeral(const std::string& name)
-{
-    NamedIon named{name, {}, {}};
-    const std::size_t open = name.rfind('(');
-    if (open == std::string::npos || name.back() != ')' || open + 2 >= name.size())
-        return named;
-    const std::string numeral = name.substr(open + 1, name.size() - open - 2);
-    if (numeral.find_first_not_of("IVX") != std::string::npos)
-        return named;
-    std::size_t baseEnd = open;
-    while (baseEnd > 0 && name[baseEnd - 1] == ' ')
-        --baseEnd;
-    if (baseEnd == 0)
-        return named;
-    return {name.substr(0, baseEnd), name.substr(baseEnd, open - baseEnd), numeral};
-}
-
-constexpr std::array<std::string_view, 9> romanNumerals{"",   "I",  "II",  "III", "IV",
-                                                        "V", "VI", "VII", "VIII"};
 
 // One way of writing one half of the name, with what it would say about the answer.
 struct Spelling {
@@ -87,17 +58,6 @@ std::vector<Spelling> cationSpellings(const Compound& compound)
                                    + " ion, so " + cation.name + " needs no numeral: " + fix + ".")});
     }
     return spellings;
-}
-
-// "sulfate" without its ending is "sulf": names that differ only there are one family.
-std::optional<std::string> stemOf(const std::string& name)
-{
-    for (std::string_view ending : {"ide", "ite", "ate"}) {
-        if (name.size() > ending.size() + 1
-            && lowerCase(name.substr(name.size() - ending.size())) == ending)
-            return lowerCase(name.substr(0, name.size() - ending.size()));
-    }
-    return std::nullopt;
 }
 
 std::vector<Spelling> anionSpellings(const Compound& compound)
@@ -165,6 +125,33 @@ std::optional<std::vector<Finding>> matchName(const Compound& compound, const st
 }
 
 } // namespace
+
+NamedIon splitNumeral(const std::string& name)
+{
+    NamedIon named{name, {}, {}};
+    const std::size_t open = name.rfind('(');
+    if (open == std::string::npos || name.back() != ')' || open + 2 >= name.size())
+        return named;
+    const std::string numeral = name.substr(open + 1, name.size() - open - 2);
+    if (numeral.find_first_not_of("IVX") != std::string::npos)
+        return named;
+    std::size_t baseEnd = open;
+    while (baseEnd > 0 && name[baseEnd - 1] == ' ')
+        --baseEnd;
+    if (baseEnd == 0)
+        return named;
+    return {name.substr(0, baseEnd), name.substr(baseEnd, open - baseEnd), numeral};
+}
+
+std::optional<std::string> stemOf(const std::string& name)
+{
+    for (std::string_view ending : {"ide", "ite", "ate"}) {
+        if (name.size() > ending.size() + 1
+            && lowerCase(name.substr(name.size() - ending.size())) == ending)
+            return lowerCase(name.substr(0, name.size() - ending.size()));
+    }
+    return std::nullopt;
+}
 
 std::vector<Finding> diagnoseName(const Compound& compound, const std::string& typed)
 {
