@@ -1,24 +1,12 @@
 #include "compound/AnswerDiagnosis.h"
 
-#include "StarterData.h"
-
-#include <QFile>
+#include "StarterLists.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace answer_diagnosis;
-
-const IonCatalogue& starterLists()
-{
-    static const IonCatalogue lists = [] {
-        QFile file(VALKORA_SOURCE_DIR "/data/ions.csv");
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return parseStarterData(file.readAll()).lists;
-    }();
-    return lists;
-}
 
 // A teacher's own lists: British names, a 4+ cation and a 3- anion.
 const IonCatalogue& teacherLists()
@@ -30,14 +18,6 @@ const IonCatalogue& teacherLists()
                  {"chloride", "Cl", 1}, {"phosphate", "PO4", 3}, {"oxide", "O", 2},
                  {"silicate", "SiO4", 4}})};
     return lists;
-}
-
-const TIon& named(const IonList& side, const std::string& name)
-{
-    for (const TIon& ion : side)
-        if (ion.name == name)
-            return ion;
-    throw std::invalid_argument(name);
 }
 
 struct Row {
