@@ -2,6 +2,7 @@
 
 #include "compound/CompoundIndex.h"
 #include "compound/CompoundRules.h"
+#include "compound/MistakePrediction.h"
 #include "quiz/AnswerKey.h"
 
 #include <algorithm>
@@ -31,6 +32,18 @@ std::vector<std::string> answersTo(const CompoundIndex& index, const std::string
     return answers;
 }
 
+// The wrong answers the diagnosis expects to the exercise the pair answers, with its words.
+std::vector<Mistake> mistakesFor(const IonCatalogue& lists, IonPair pair, bool formulaAsked)
+{
+    const answer_diagnosis::Question question{lists.cations.at(pair.cation),
+                                              lists.anions.at(pair.anion), !formulaAsked};
+    std::vector<Mistake> mistakes;
+    for (answer_diagnosis::Prediction& predicted :
+         answer_diagnosis::predictMistakes(question, {lists.cations, lists.anions}))
+        mistakes.push_back({std::move(predicted.typed), std::move(predicted.finding.sentence)});
+    return mistakes;
+}
+
 } // namespace
 
 Prepared prepare(const std::string& title, const SentenceList& quiz, const IonCatalogue& lists)
@@ -46,7 +59,8 @@ Prepared prepare(const std::string& title, const SentenceList& quiz, const IonCa
             prepared.unanswered.push_back({number, shown, std::move(answers)});
             return;
         }
-        prepared.quiz.exercises.push_back({number, shown, formulaAsked, answers.front(), {}});
+        prepared.quiz.exercises.push_back({number, shown, formulaAsked, answers.front(),
+                                           mistakesFor(lists, pair, formulaAsked)});
     });
     return prepared;
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using quiz_export::Exercise;
@@ -34,6 +36,12 @@ TEST(ExportedQuiz, EachExerciseHasTheOneAnswerOfTheListsOrIsLeftOutAndNamed)
     const Exercise& first = prepared.quiz.exercises[0];
     EXPECT_EQ(std::tie(first.number, first.shown, first.formulaAsked, first.answer),
               std::make_tuple(1, std::string("calcium nitrate"), true, std::string("Ca(NO3)2")));
+    // The typical mistakes come with the diagnosis's sentence for each.
+    const auto bracketsMissing =
+        std::find_if(first.mistakes.begin(), first.mistakes.end(),
+                     [](const quiz_export::Mistake& mistake) { return mistake.typed == "CaNO32"; });
+    ASSERT_NE(bracketsMissing, first.mistakes.end());
+    EXPECT_NE(bracketsMissing->feedback.find("Ca(NO3)2"), std::string::npos);
     const Exercise& fourth = prepared.quiz.exercises[1];
     EXPECT_EQ(std::tie(fourth.number, fourth.shown, fourth.formulaAsked, fourth.answer),
               std::make_tuple(4, std::string("CaO"), false, std::string("calcium oxide")));
