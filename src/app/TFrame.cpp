@@ -221,18 +221,16 @@ void TFrame::MakeQuiz()
 
 void TFrame::OpenQuiz()
 {
-    if (!quizWindow->OpenQuiz())
-        return;
-    switchView("MENU_4", quizWindow);
+    if (quizWindow->OpenQuiz())
+        switchView("MENU_4", quizWindow);
 }
 
 void TFrame::OpenQuizFile(const std::string& name)
 {
     // Open shows an empty quiz for a file it cannot read, since its dialog offered only files
     // that were there; a name from outside may be anything, and an empty quiz would help no one.
-    if (!quizWindow->OpenQuizFile(name))
-        return;
-    switchView("MENU_4", quizWindow);
+    if (quizWindow->OpenQuizFile(name))
+        switchView("MENU_4", quizWindow);
 }
 
 void TFrame::StartPractice()

@@ -55,7 +55,7 @@ int lineCount(const IonCatalogue& catalogue)
         std::uint64_t(catalogue.cations.count()) + catalogue.anions.count() + 5, INT32_MAX));
 }
 
-Lines linesBetween(const IonCatalogue& catalogue, int lineHeight, int top_, int bottom)
+LineRange linesBetween(const IonCatalogue& catalogue, int lineHeight, int top_, int bottom)
 {
     const int pitch = std::max(1, linePitch(lineHeight));
     // Line k covers [top + pitch k, top + pitch k + extent).
@@ -66,7 +66,7 @@ Lines linesBetween(const IonCatalogue& catalogue, int lineHeight, int top_, int 
     return {first, std::clamp(end, first, count)};
 }
 
-void draw(TextSurface& surface, const IonCatalogue& catalogue, Lines lines, int shift)
+void draw(TextSurface& surface, const IonCatalogue& catalogue, LineRange lines, int shift)
 {
     const int h = surface.textHeight();
     const int drop = h / 3;

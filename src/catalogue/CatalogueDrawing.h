@@ -13,15 +13,13 @@ namespace catalogue_drawing {
 // The number of lines of the drawing.
 int lineCount(const IonCatalogue& catalogue);
 
-using Lines = LineRange;
-
 // The lines that show anything between y = top and y = bottom (drawing coordinates) when
 // text is lineHeight high: a line reaches down to its lowered subscripts.
-Lines linesBetween(const IonCatalogue& catalogue, int lineHeight, int top, int bottom);
+LineRange linesBetween(const IonCatalogue& catalogue, int lineHeight, int top, int bottom);
 
 // Draws the given lines, each moved up by shift (the scroll offset on the screen, 0 on
 // paper), in the surface's current font and colour.
-void draw(TextSurface& surface, const IonCatalogue& catalogue, Lines lines, int shift);
+void draw(TextSurface& surface, const IonCatalogue& catalogue, LineRange lines, int shift);
 
 // The whole drawing, unshifted.
 void drawAll(TextSurface& surface, const IonCatalogue& catalogue);

@@ -20,11 +20,7 @@ ReadResult parse(const QByteArray& bytes)
         ion.symbol = record_file::readText(record + nameFieldSize, TIon::maxSymbolLength);
         ion.charge = qFromLittleEndian<qint32>(record + nameFieldSize + symbolFieldSize);
     }
-    ReadResult result;
-    result.opened = true;
-    result.promised = found.promised;
-    result.ions = IonList(std::move(ions));
-    return result;
+    return {true, IonList(std::move(ions)), found.promised};
 }
 
 ReadResult read(const QString& path)

@@ -19,11 +19,8 @@ void ListPrintout::takeSurface(TextSurface& surface, int pageWidth, int pageHeig
                             [depth](int) { return depth; }));
 }
 
-void ListPrintout::printPage(int page, TextSurface& surface)
+void ListPrintout::printLines(LineRange lines, TextSurface& surface)
 {
-    if (!hasPage(page))
-        return;
     // Each page starts its first line where the list starts, 10 units down.
-    const LineRange lines = linesOf(page);
     catalogue_drawing::draw(surface, catalogue, lines, pitch * lines.first);
 }

@@ -11,9 +11,10 @@ public:
     explicit ListPrintout(const IonCatalogue& catalogue);
 
     void takeSurface(TextSurface& surface, int pageWidth, int pageHeight) override;
-    void printPage(int page, TextSurface& surface) override;
 
 private:
+    void printLines(LineRange lines, TextSurface& surface) override;
+
     const IonCatalogue& catalogue;
     int pitch = 0;
 };

@@ -1,6 +1,7 @@
 #include "catalogue/ListsCheck.h"
 
 #include "catalogue/Elements.h"
+#include "platform/CsvText.h"
 
 #include <algorithm>
 #include <map>
@@ -231,17 +232,7 @@ std::string entryLabel(bool cation, std::uint32_t position)
 
 std::string utf8Text(const std::string& latin1)
 {
-    std::string text;
-    for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            text += c;
-        } else {
-            text += char(0xC0 | (byte >> 6));
-            text += char(0x80 | (byte & 0x3F));
-        }
-    }
-    return text;
+    return csv_text::utf8FromLatin1(latin1);
 }
 
 std::string symbolProblem(const TIon& ion)

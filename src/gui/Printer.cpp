@@ -15,6 +15,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -39,31 +40,6 @@ std::string printerLine(const QPrinter& printer)
         port = name;
     return toLatin1Bytes(name) + " on " + toLatin1Bytes(port);
 }
-
-// Disables a window from disable() until enable() or until it goes out of scope.
-class Disabled {
-public:
-    Disabled() = default;
-    ~Disabled() { enable(); }
-    Disabled(const Disabled&) = delete;
-    Disabled& operator=(const Disabled&) = delete;
-
-    void disable(QWidget* target)
-    {
-        window = target;
-        if (window)
-            window->setEnabled(false);
-    }
-    void enable()
-    {
-        if (window)
-            window->setEnabled(true);
-        window = nullptr;
-    }
-
-private:
-    QWidget* window = nullptr;
-};
 
 // An override cursor shown until it is restored or goes out of scope, whichever comes first,
 // so that no way out of a job leaves a cursor behind.
@@ -296,8 +272,13 @@ bool Printer::Print(QWidget* parent, Printout& printout, bool showDialog)
             ui.openPrintingDialog(parent, "'" + printout.title() + "' on the", printerLine(printer));
         waiting.restore();
         // The whole main window, menus and keys included, takes no command while pages go out.
-        Disabled disabled;
-        disabled.disable(parent ? parent->window() : nullptr);
+        QWidget* window = parent ? parent->window() : nullptr;
+        if (window)
+            window->setEnabled(false);
+        const auto enableAgain = qScopeGuard([window] {
+            if (window)
+                window->setEnabled(true);
+        });
         outcome = spool && !spool->ready()
             ? Outcome::Failed
             : paintPages(target, pagesFile, printout, *progress, first, last, painterBegun);

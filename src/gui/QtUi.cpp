@@ -18,9 +18,7 @@ namespace {
 QWidget* parentFor(QObject* owner)
 {
     auto* widget = qobject_cast<QWidget*>(owner);
-    if (widget && widget->window()->isVisible())
-        return widget;
-    return nullptr;
+    return widget && widget->window()->isVisible() ? widget : nullptr;
 }
 
 QMessageBox::Icon boxIcon(MessageIcon icon)

@@ -4,7 +4,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScrollBar>
 
 #include <algorithm>
 
@@ -19,21 +18,6 @@ ScrolledView::ScrolledView(int minimumRange, QWidget* parent)
     viewport()->setAutoFillBackground(true);
     verticalScrollBar()->setSingleStep(1);
     verticalScrollBar()->setTracking(true);
-}
-
-int ScrolledView::scrollPosition() const
-{
-    return verticalScrollBar()->value();
-}
-
-int ScrolledView::scrollRange() const
-{
-    return verticalScrollBar()->maximum();
-}
-
-int ScrolledView::pageStep() const
-{
-    return verticalScrollBar()->pageStep();
 }
 
 void ScrolledView::drawingChanged()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QScrollBar>
 
 class TextSurface;
 
@@ -14,9 +15,9 @@ public:
 
     ScrolledView(int minimumRange, QWidget* parent);
 
-    int scrollPosition() const;
-    int scrollRange() const;
-    int pageStep() const;
+    int scrollPosition() const { return verticalScrollBar()->value(); }
+    int scrollRange() const { return verticalScrollBar()->maximum(); }
+    int pageStep() const { return verticalScrollBar()->pageStep(); }
 
 protected:
     // The y below the lowest ink of the drawing, its text lineHeight high.

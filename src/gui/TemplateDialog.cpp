@@ -37,17 +37,18 @@ QFont dialogFont(DialogFont font)
     return QApplication::font();
 }
 
-std::optional<DialogValues::Kind> boundKind(ControlKind kind)
+bool isField(const ControlTemplate& control)
 {
-    switch (kind) {
-    case ControlKind::Edit:
-    case ControlKind::MultiLineEdit:
+    return control.kind == ControlKind::Edit || control.kind == ControlKind::MultiLineEdit;
+}
+
+std::optional<DialogValues::Kind> boundKind(const ControlTemplate& control)
+{
+    if (isField(control))
         return DialogValues::Kind::Text;
-    case ControlKind::RadioButton:
+    if (control.kind == ControlKind::RadioButton)
         return DialogValues::Kind::Choice;
-    default:
-        return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 // The values' field of each bound control, checked both ways: every edit and radio button
@@ -62,7 +63,7 @@ std::map<int, DialogValues::Field> fieldsByControl(const DialogTemplate& dialog,
                                    + " is bound twice");
     std::map<int, DialogValues::Field> bound;
     for (const ControlTemplate& control : dialog.controls) {
-        const std::optional<DialogValues::Kind> kind = boundKind(control.kind);
+        const std::optional<DialogValues::Kind> kind = boundKind(control);
         if (!kind)
             continue;
         const auto field = unused.find(control.id);
@@ -95,11 +96,6 @@ QPushButton* dialogButton(const std::string& text, QStyle::StandardPixmap icon,
     auto* button = new QPushButton(fromLatin1Bytes(text), parent);
     button->setIcon(parent->style()->standardIcon(icon, nullptr, button));
     return button;
-}
-
-bool isField(const ControlTemplate& control)
-{
-    return control.kind == ControlKind::Edit || control.kind == ControlKind::MultiLineEdit;
 }
 
 bool sideBySide(const DialogRect& a, const DialogRect& b)
@@ -170,8 +166,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, DialogValues& bound
 
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& c : dialog.controls) {
-        const bool textField = c.kind == ControlKind::Edit || c.kind == ControlKind::MultiLineEdit;
-        QWidget* widget = makeControl(c, textField ? capacity(c.id) : 0, beep);
+        QWidget* widget = makeControl(c, isField(c) ? capacity(c.id) : 0, beep);
         widget->setGeometry(units.rect(c.rect));
         if (c.id != noControlId)
             widget->setObjectName(QStringLiteral("ctl%1").arg(c.id));

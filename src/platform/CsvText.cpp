@@ -1,45 +1,9 @@
 #include "platform/CsvText.h"
 
+#include <QByteArrayView>
+#include <QString>
+
 namespace csv_text {
-
-namespace {
-
-// The length of the valid UTF-8 sequence at `at`, or 0.
-std::size_t utf8Length(std::string_view text, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // the allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size() || byte(at + 1) < low || byte(at + 1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return 0;
-    }
-    return length;
-}
-
-} // namespace
 
 Row Rows::next()
 {
@@ -119,16 +83,15 @@ bool Rows::quotedField(std::string& field)
 
 int firstBadUtf8Line(std::string_view text)
 {
-    int line = 1;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length = utf8Length(text, at);
-        if (length == 0)
+    // A line feed never stands inside a valid sequence, so each line can be checked alone.
+    for (int line = 1;; ++line) {
+        const std::size_t end = text.find('\n');
+        if (!QByteArrayView(text.substr(0, end)).isValidUtf8())
             return line;
-        if (text[at] == '\n')
-            ++line;
-        at += length;
+        if (end == std::string_view::npos)
+            return 0;
+        text.remove_prefix(end + 1);
     }
-    return 0;
 }
 
 std::optional<std::string> latin1FromUtf8(std::string_view utf8)
@@ -151,18 +114,7 @@ std::optional<std::string> latin1FromUtf8(std::string_view utf8)
 
 std::string utf8FromLatin1(std::string_view latin1)
 {
-    std::string out;
-    out.reserve(latin1.size());
-    for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            out += c;
-        } else {
-            out += char(0xC0 | (byte >> 6));
-            out += char(0x80 | (byte & 0x3F));
-        }
-    }
-    return out;
+    return QString::fromLatin1(latin1.data(), qsizetype(latin1.size())).toStdString();
 }
 
 void appendField(QByteArray& out, std::string_view utf8)

@@ -31,7 +31,6 @@ public:
     // Ends the session: working lists emptied, range (0, 0). The counts stay as they were.
     void end();
     bool active() const { return range.highestCation != 0 || range.highestAnion != 0; }
-    IonRange practiceRange() const { return range; }
 
     // A typed character: Backspace (8) removes, Enter (13) marks, one of the 63 answer
     // characters is appended while there is room; everything else is refused.

@@ -124,12 +124,9 @@ void ReviewPrintout::layOutTally(int indent)
     keptTogether.push_back({tally, static_cast<int>(lines.size())});
 }
 
-void ReviewPrintout::printPage(int page, TextSurface& surface)
+void ReviewPrintout::printLines(LineRange range, TextSurface& surface)
 {
-    if (!hasPage(page))
-        return;
     const int drop = lineHeight / 3;
-    LineRange range = linesOf(page);
     // The blank line after an entry may fall at the top of a page: the page starts below it.
     while (lines[static_cast<std::size_t>(range.first)].empty())
         ++range.first;

@@ -19,9 +19,10 @@ public:
     ReviewPrintout(const ReviewLog& log, std::string student);
 
     void takeSurface(TextSurface& surface, int pageWidth, int pageHeight) override;
-    void printPage(int page, TextSurface& surface) override;
 
 private:
+    void printLines(LineRange lines, TextSurface& surface) override;
+
     struct Piece {
         int x = 0;
         std::string text;

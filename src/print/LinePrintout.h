@@ -20,11 +20,16 @@ public:
     using Printout::Printout;
 
     int pageCount() const override { return static_cast<int>(pages.size()); }
+    void printPage(int page, TextSurface& surface) final
+    {
+        if (hasPage(page))
+            printLines(pages[static_cast<std::size_t>(page - 1)], surface);
+    }
 
 protected:
     void setPages(std::vector<LineRange> broken) { pages = std::move(broken); }
-    // The lines of a page that exists.
-    LineRange linesOf(int page) const { return pages[static_cast<std::size_t>(page - 1)]; }
+    // Paints the lines of one page, the first of them at the top.
+    virtual void printLines(LineRange lines, TextSurface& surface) = 0;
 
 private:
     std::vector<LineRange> pages;

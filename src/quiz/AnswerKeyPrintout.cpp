@@ -53,13 +53,10 @@ void AnswerKeyPrintout::takeSurface(TextSurface& surface, int pageWidth, int pag
         }));
 }
 
-void AnswerKeyPrintout::printPage(int page, TextSurface& surface)
+void AnswerKeyPrintout::printLines(LineRange range, TextSurface& surface)
 {
-    if (!hasPage(page))
-        return;
     const int h = surface.textHeight();
     const int drop = h / 3;
-    const LineRange range = linesOf(page);
     for (int k = range.first; k < range.end; ++k) {
         const Line& line = lines[static_cast<std::size_t>(k)];
         const int y = (h + drop) * (k - range.first);

@@ -18,9 +18,10 @@ public:
     explicit AnswerKeyPrintout(std::function<answer_key::Key()> makeKey);
 
     void takeSurface(TextSurface& surface, int pageWidth, int pageHeight) override;
-    void printPage(int page, TextSurface& surface) override;
 
 private:
+    void printLines(LineRange lines, TextSurface& surface) override;
+
     void setKey(const answer_key::Key& key);
 
     std::function<answer_key::Key()> pendingKey;

@@ -44,10 +44,7 @@ void MyQuizPrintout::takeSurface(TextSurface& surface, int pageWidth, int pageHe
     setPages(std::move(pages));
 }
 
-void MyQuizPrintout::printPage(int page, TextSurface& surface)
+void MyQuizPrintout::printLines(LineRange lines, TextSurface& surface)
 {
-    if (!hasPage(page))
-        return;
-    const LineRange lines = linesOf(page);
     quiz_drawing::draw(surface, quiz, lines, lineHeight * lines.first);
 }

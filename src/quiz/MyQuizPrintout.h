@@ -11,9 +11,10 @@ public:
     explicit MyQuizPrintout(const SentenceList& quiz);
 
     void takeSurface(TextSurface& surface, int pageWidth, int pageHeight) override;
-    void printPage(int page, TextSurface& surface) override;
 
 private:
+    void printLines(LineRange lines, TextSurface& surface) override;
+
     const SentenceList& quiz;
     int lineHeight = 0;
 };

@@ -28,7 +28,7 @@ int numberAtLine(const SentenceList& quiz, int line)
                                               [](const TSentence& s) { return s.isCompound != 0; }));
 }
 
-Lines linesBetween(const SentenceList& quiz, int lineHeight, int top, int bottom)
+LineRange linesBetween(const SentenceList& quiz, int lineHeight, int top, int bottom)
 {
     const int h = std::max(1, lineHeight);
     const int count = lineCount(quiz);
@@ -38,7 +38,7 @@ Lines linesBetween(const SentenceList& quiz, int lineHeight, int top, int bottom
     return {first, std::clamp(end, first, count)};
 }
 
-void draw(TextSurface& surface, const SentenceList& quiz, Lines lines, int shift)
+void draw(TextSurface& surface, const SentenceList& quiz, LineRange lines, int shift)
 {
     const int h = surface.textHeight();
     const int drop = h / 3;

@@ -9,16 +9,14 @@
 // the line height; other lines are drawn as they stand.
 namespace quiz_drawing {
 
-using Lines = LineRange;
-
 // The number the first exercise at or after this line carries.
 int numberAtLine(const SentenceList& quiz, int line);
 
 // The lines that show anything between y = top and y = bottom for lines lineHeight high.
-Lines linesBetween(const SentenceList& quiz, int lineHeight, int top, int bottom);
+LineRange linesBetween(const SentenceList& quiz, int lineHeight, int top, int bottom);
 
 // Draws the given lines moved up by shift, numbering from the exercises before them.
-void draw(TextSurface& surface, const SentenceList& quiz, Lines lines, int shift);
+void draw(TextSurface& surface, const SentenceList& quiz, LineRange lines, int shift);
 
 void drawAll(TextSurface& surface, const SentenceList& quiz);
 

@@ -9,9 +9,7 @@ namespace quiz_file {
 ReadResult parse(const QByteArray& bytes)
 {
     const record_file::Records found = record_file::records(bytes, recordSize);
-    ReadResult result;
-    result.opened = true;
-    result.promised = found.promised;
+    ReadResult result{true, {}, found.promised};
     result.sentences.reserve(found.complete);
     const char* record = found.first;
     for (std::uint32_t i = 0; i < found.complete; ++i, record += recordSize) {

@@ -84,12 +84,9 @@ std::string forEditing(QIODevice& file)
     TextReads reads(file);
     std::string heading;
     // Each read was appended as a zero-terminated text: a zero byte ends only its own read.
-    while (heading.size() < maxLength) {
-        const std::optional<std::string> read = reads.next();
-        if (!read)
-            break;
+    std::optional<std::string> read;
+    while (heading.size() < maxLength && (read = reads.next()))
         heading.append(*read, 0, read->find('\0'));
-    }
     // A longer file gives its first 120 characters.
     if (heading.size() > maxLength)
         heading.resize(maxLength);
@@ -126,14 +123,7 @@ std::optional<std::vector<std::string>> allReads(const QString& path)
 
 QByteArray asFileBytes(const std::string& heading)
 {
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(heading.size() * 2));
-    for (char c : heading) {
-        if (c == '\n')
-            bytes += '\r';
-        bytes += c;
-    }
-    return bytes;
+    return QByteArray::fromStdString(heading).replace("\n", "\r\n");
 }
 
 SaveOutcome save(const QString& path, const std::string& heading)

@@ -4,11 +4,7 @@
 
 #include <stdexcept>
 
-namespace {
-
 constexpr Qt::Key noKey = Qt::Key_unknown;
-
-} // namespace
 
 const std::vector<CommandRow>& commandRows()
 {

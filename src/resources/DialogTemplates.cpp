@@ -38,19 +38,21 @@ ControlTemplate cancel(DialogRect r)
     return {K::CancelButton, 2, "Cancel", r};
 }
 
-// The ion dialogs: name, symbol and charge fields, and the sign label after the charge.
-std::vector<ControlTemplate> ionControls(DialogRect name, DialogRect symbol, DialogRect charge,
-                                         DialogRect okButton, DialogRect cancelButton,
-                                         DialogRect nameLabel, DialogRect symbolLabel,
-                                         DialogRect chargeLabel, const char* sign,
-                                         DialogRect signLabel, DialogRect group)
+// The ion dialogs share one layout, placed with its name field at (x, y): name, symbol and
+// charge fields, and the sign label after the charge.
+std::vector<ControlTemplate> ionControls(int x, int y, const char* sign)
 {
     return {
-        edit(control_id::ionName, name, true),     edit(control_id::ionSymbol, symbol, true),
-        edit(control_id::ionCharge, charge, true),  ok(okButton),
-        cancel(cancelButton),         label("Name:", nameLabel),
-        label("Symbol:", symbolLabel), label("Charge:", chargeLabel),
-        label(sign, signLabel),       frame(group),
+        edit(control_id::ionName, {x, y, 88, 12}, true),
+        edit(control_id::ionSymbol, {x, y + 27, 52, 12}, true),
+        edit(control_id::ionCharge, {x + 93, y + 27, 18, 12}, true),
+        ok({x, y + 47, 32, 20}),
+        cancel({x + 79, y + 47, 32, 20}),
+        label("Name:", {x, y - 12, 23, 8}),
+        label("Symbol:", {x, y + 17, 36, 8}),
+        label("Charge:", {x + 94, y + 17, 27, 8}),
+        label(sign, {x + 113, y + 29, 4, 8}),
+        frame({x - 4, y - 14, 126, 56}),
     };
 }
 
@@ -69,24 +71,16 @@ std::vector<DialogTemplate> makeTemplates()
          }},
         {DialogId::AddCat, "ADDCAT", "Add Cation",
          {84, 51, 159, 87}, DialogFont::Standard,
-         ionControls({19, 16, 88, 12}, {19, 43, 52, 12}, {112, 43, 18, 12}, {19, 63, 32, 20},
-                     {98, 63, 32, 20}, {19, 4, 23, 8}, {19, 33, 36, 8}, {113, 33, 27, 8}, "+",
-                     {132, 45, 4, 8}, {15, 2, 126, 56})},
+         ionControls(19, 16, "+")},
         {DialogId::AddAn, "ADDAN", "Add Anion",
          {94, 65, 148, 87}, DialogFont::Standard,
-         ionControls({14, 17, 88, 12}, {14, 44, 52, 12}, {107, 44, 18, 12}, {14, 64, 32, 20},
-                     {93, 64, 32, 20}, {14, 5, 23, 8}, {14, 34, 36, 8}, {108, 34, 27, 8}, "-",
-                     {127, 46, 4, 8}, {10, 3, 126, 56})},
+         ionControls(14, 17, "-")},
         {DialogId::ChangeCat, "CHANGECAT", "Change Cation",
          {94, 67, 126, 84}, DialogFont::Standard,
-         ionControls({4, 14, 88, 12}, {4, 41, 52, 12}, {97, 41, 18, 12}, {4, 61, 32, 20},
-                     {83, 61, 32, 20}, {4, 2, 23, 8}, {4, 31, 36, 8}, {98, 31, 27, 8}, "+",
-                     {117, 43, 4, 8}, {0, 0, 126, 56})},
+         ionControls(4, 14, "+")},
         {DialogId::ChangeAn, "CHANGEAN", "Change Anion",
          {89, 69, 127, 81}, DialogFont::Standard,
-         ionControls({4, 13, 88, 12}, {4, 40, 52, 12}, {97, 40, 18, 12}, {4, 60, 32, 20},
-                     {83, 60, 32, 20}, {4, 1, 23, 8}, {4, 30, 36, 8}, {98, 30, 27, 8}, "-",
-                     {117, 42, 4, 8}, {0, -1, 126, 56})},
+         ionControls(4, 13, "-")},
         {DialogId::NumberDlg, "NUMBERDLG", "Delete or change ion.",
          {81, 57, 142, 97}, DialogFont::Standard,
          {

@@ -1,9 +1,6 @@
 #include "views/AccessibleCatalogue.h"
 
-#include "views/AccessibleItem.h"
 #include "views/TSymbolWindow.h"
-
-#include <utility>
 
 namespace {
 
@@ -70,14 +67,8 @@ private:
 } // namespace
 
 AccessibleCatalogue::AccessibleCatalogue(TSymbolWindow* view)
-    : QAccessibleWidget(view, QAccessible::Table)
+    : AccessibleItems(view, QAccessible::Table)
 {
-}
-
-AccessibleCatalogue::~AccessibleCatalogue()
-{
-    for (QAccessible::Id id : std::as_const(cells))
-        QAccessible::deleteAccessibleInterface(id);
 }
 
 TSymbolWindow* AccessibleCatalogue::view() const
@@ -100,33 +91,17 @@ int AccessibleCatalogue::childCount() const
     return rowCount() * columnCount();
 }
 
-QAccessibleInterface* AccessibleCatalogue::child(int index) const
+AccessibleItem* AccessibleCatalogue::makeItem(int index) const
 {
-    if (index < 0 || index >= childCount())
-        return nullptr;
-    return cellAt(index / columnCount(), index % columnCount());
+    return new CatalogueCell(const_cast<AccessibleCatalogue*>(this), view(),
+                             index / columnCount(), index % columnCount());
 }
 
 QAccessibleInterface* AccessibleCatalogue::cellAt(int row, int column) const
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return nullptr;
-    const int key = row * columnCount() + column;
-    if (const auto found = cells.constFind(key); found != cells.constEnd())
-        return QAccessible::accessibleInterface(*found);
-    auto* cell = new CatalogueCell(const_cast<AccessibleCatalogue*>(this), view(), row, column);
-    cells.insert(key, QAccessible::registerAccessibleInterface(cell));
-    return cell;
-}
-
-int AccessibleCatalogue::indexOfChild(const QAccessibleInterface* child) const
-{
-    if (!child || child->parent() != this || child->role() != QAccessible::Cell)
-        return -1;
-    auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
-    if (!cell)
-        return -1;
-    return cell->rowIndex() * columnCount() + cell->columnIndex();
+    return child(row * columnCount() + column);
 }
 
 QAccessibleInterface* AccessibleCatalogue::childAt(int x, int y) const
@@ -170,13 +145,5 @@ int AccessibleCatalogue::headingRowAbove(int row) const
 
 void AccessibleCatalogue::modelChange(QAccessibleTableModelChangeEvent*)
 {
-    const int rows = rowCount();
-    for (auto it = cells.begin(); it != cells.end();) {
-        if (it.key() / columnCount() >= rows) {
-            QAccessible::deleteAccessibleInterface(it.value());
-            it = cells.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    dropItemsFrom(rowCount() * columnCount());
 }

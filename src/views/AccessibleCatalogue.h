@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QAccessibleWidget>
-#include <QHash>
+#include "views/AccessibleItem.h"
 
 class TSymbolWindow;
 
@@ -9,15 +8,12 @@ class TSymbolWindow;
 // drawing (the section titles, the column headings, each ion, the empty line between the
 // lists) and the three columns as drawn. Each ion's column headers are the headings drawn
 // above it. Cells are made as they are asked for and live as long as the view.
-class AccessibleCatalogue : public QAccessibleWidget, public QAccessibleTableInterface {
+class AccessibleCatalogue : public AccessibleItems, public QAccessibleTableInterface {
 public:
     explicit AccessibleCatalogue(TSymbolWindow* view);
-    ~AccessibleCatalogue() override;
 
     QAccessible::Role role() const override { return QAccessible::Table; }
     int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
-    int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -48,7 +44,6 @@ public:
     int headingRowAbove(int row) const;
 
 private:
+    AccessibleItem* makeItem(int index) const override;
     TSymbolWindow* view() const;
-
-    mutable QHash<int, QAccessible::Id> cells;
 };

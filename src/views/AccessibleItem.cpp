@@ -3,6 +3,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 AccessibleItem::AccessibleItem(QAccessibleInterface* owner, QWidget* view, QAccessible::Role role)
     : owner(owner)
@@ -91,4 +92,41 @@ QString AccessibleItem::attributes(int offset, int* startOffset, int* endOffset)
     *startOffset = 0;
     *endOffset = std::max(offset, characterCount());
     return {};
+}
+
+AccessibleItems::~AccessibleItems()
+{
+    for (QAccessible::Id id : std::as_const(items))
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+QAccessibleInterface* AccessibleItems::child(int index) const
+{
+    if (index < 0 || index >= childCount())
+        return nullptr;
+    if (const auto found = items.constFind(index); found != items.constEnd())
+        return QAccessible::accessibleInterface(*found);
+    AccessibleItem* item = makeItem(index);
+    items.insert(index, QAccessible::registerAccessibleInterface(item));
+    return item;
+}
+
+int AccessibleItems::indexOfChild(const QAccessibleInterface* child) const
+{
+    for (auto it = items.constBegin(); it != items.constEnd(); ++it)
+        if (QAccessible::accessibleInterface(it.value()) == child)
+            return it.key() < childCount() ? it.key() : -1;
+    return -1;
+}
+
+void AccessibleItems::dropItemsFrom(int index)
+{
+    for (auto it = items.begin(); it != items.end();) {
+        if (it.key() >= index) {
+            QAccessible::deleteAccessibleInterface(it.value());
+            it = items.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QAccessibleInterface>
+#include <QAccessibleWidget>
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -56,4 +57,23 @@ private:
     QAccessibleInterface* owner;
     QPointer<QWidget> shownIn;
     QAccessible::Role itemRole;
+};
+
+// A painted view's own interface, whose items are made as they are asked for, by index, and
+// live as long as it does.
+class AccessibleItems : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    ~AccessibleItems() override;
+
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+
+protected:
+    virtual AccessibleItem* makeItem(int index) const = 0;
+    // The items from this index on are gone from the view, and their interfaces with them.
+    void dropItemsFrom(int index);
+
+private:
+    mutable QHash<int, QAccessible::Id> items;
 };

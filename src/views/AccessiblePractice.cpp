@@ -1,7 +1,5 @@
 #include "views/AccessiblePractice.h"
 
-#include "views/AccessibleItem.h"
-
 namespace {
 
 QAccessible::Role partRole(TPracticeWindow::Part part)
@@ -69,32 +67,14 @@ private:
 } // namespace
 
 AccessiblePractice::AccessiblePractice(TPracticeWindow* view)
-    : QAccessibleWidget(view, QAccessible::Pane)
+    : AccessibleItems(view, QAccessible::Pane)
 {
-    for (int part = 0; part < TPracticeWindow::partCount; ++part)
-        parts[std::size_t(part)] = QAccessible::registerAccessibleInterface(
-            new PracticePart(this, view, TPracticeWindow::Part(part)));
 }
 
-AccessiblePractice::~AccessiblePractice()
+AccessibleItem* AccessiblePractice::makeItem(int index) const
 {
-    for (QAccessible::Id id : parts)
-        QAccessible::deleteAccessibleInterface(id);
-}
-
-QAccessibleInterface* AccessiblePractice::child(int index) const
-{
-    if (index < 0 || index >= childCount())
-        return nullptr;
-    return QAccessible::accessibleInterface(parts[std::size_t(index)]);
-}
-
-int AccessiblePractice::indexOfChild(const QAccessibleInterface* child) const
-{
-    for (int index = 0; index < childCount(); ++index)
-        if (QAccessible::accessibleInterface(parts[std::size_t(index)]) == child)
-            return index;
-    return -1;
+    return new PracticePart(const_cast<AccessiblePractice*>(this),
+                            static_cast<TPracticeWindow*>(widget()), TPracticeWindow::Part(index));
 }
 
 QAccessibleInterface* AccessiblePractice::childAt(int x, int y) const

@@ -1,6 +1,5 @@
 #include "views/AccessibleQuiz.h"
 
-#include "views/AccessibleItem.h"
 #include "views/TQuizWindow.h"
 
 #include <algorithm>
@@ -36,14 +35,8 @@ private:
 } // namespace
 
 AccessibleQuiz::AccessibleQuiz(TQuizWindow* view)
-    : QAccessibleWidget(view, QAccessible::List)
+    : AccessibleItems(view, QAccessible::List)
 {
-}
-
-AccessibleQuiz::~AccessibleQuiz()
-{
-    for (QAccessible::Id id : std::as_const(items))
-        QAccessible::deleteAccessibleInterface(id);
 }
 
 TQuizWindow* AccessibleQuiz::view() const
@@ -56,23 +49,9 @@ int AccessibleQuiz::childCount() const
     return int(std::min<std::size_t>(view()->sentences().size(), INT32_MAX));
 }
 
-QAccessibleInterface* AccessibleQuiz::child(int index) const
+AccessibleItem* AccessibleQuiz::makeItem(int index) const
 {
-    if (index < 0 || index >= childCount())
-        return nullptr;
-    if (const auto found = items.constFind(index); found != items.constEnd())
-        return QAccessible::accessibleInterface(*found);
-    auto* line = new QuizLine(const_cast<AccessibleQuiz*>(this), view(), index);
-    items.insert(index, QAccessible::registerAccessibleInterface(line));
-    return line;
-}
-
-int AccessibleQuiz::indexOfChild(const QAccessibleInterface* child) const
-{
-    for (auto it = items.constBegin(); it != items.constEnd(); ++it)
-        if (QAccessible::accessibleInterface(it.value()) == child)
-            return it.key() < childCount() ? it.key() : -1;
-    return -1;
+    return new QuizLine(const_cast<AccessibleQuiz*>(this), view(), index);
 }
 
 QAccessibleInterface* AccessibleQuiz::childAt(int x, int y) const

@@ -48,9 +48,7 @@ void TQuizWindow::CreateQuiz()
         quizChanged();
         return;
     }
-    std::vector<CompoundPair> pairs;
-    quiz = quiz_generation::createQuiz(*heading, lists, random, &pairs);
-    drawnPairs = std::move(pairs);
+    quiz = quiz_generation::createQuiz(*heading, lists, random, &drawnPairs.emplace());
     fromFile = false;
     quizChanged();
 }
