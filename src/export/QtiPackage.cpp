@@ -178,6 +178,10 @@ struct ZipError {
     zip_error_t error;
 };
 
+// 2000-01-01 12:00 UTC: noon keeps the date the same in every time zone the zip's local
+// time may be written in.
+constexpr time_t packageTime = 946728000;
+
 [[noreturn]] void fail(zip_error_t* error)
 {
     throw std::runtime_error(std::string("Cannot zip the QTI package: ") + zip_error_strerror(error));
@@ -212,10 +216,12 @@ QByteArray qtiPackage(const Quiz& quiz, const Marking& marking)
 {
     const std::vector<QtiFile> files = qtiFiles(quiz, marking);
     ZipError opening;
-    const std::unique_ptr<zip_source_t, SourceFree> buffer(zip_source_buffer_create(nullptr, 0, 0, &opening.error));
+    const std::unique_ptr<zip_source_t, SourceFree> buffer(
+        zip_source_buffer_create(nullptr, 0, 0, &opening.error));
     if (!buffer)
         fail(&opening.error);
-    std::unique_ptr<zip_t, ZipDiscard> archive(zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &opening.error));
+    std::unique_ptr<zip_t, ZipDiscard> archive(
+        zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &opening.error));
     if (!archive)
         fail(&opening.error);
     // The archive frees the source it was opened from when it closes; the buffer has to outlive
@@ -227,10 +233,15 @@ QByteArray qtiPackage(const Quiz& quiz, const Marking& marking)
                                                static_cast<zip_uint64_t>(file.bytes.size()), 0);
         if (!data)
             fail(zip_get_error(archive.get()));
-        if (zip_file_add(archive.get(), file.path.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8) < 0) {
+        const zip_int64_t added =
+            zip_file_add(archive.get(), file.path.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8);
+        if (added < 0) {
             zip_source_free(data);
             fail(zip_get_error(archive.get()));
         }
+        // One date for every file, so that the same quiz makes the same package byte for byte.
+        if (zip_file_set_mtime(archive.get(), static_cast<zip_uint64_t>(added), packageTime, 0) < 0)
+            fail(zip_get_error(archive.get()));
     }
     if (zip_close(archive.get()) < 0)
         fail(zip_get_error(archive.get()));
