@@ -126,7 +126,8 @@ namespace {
 
 const char* const overview =
     "Usage: valkora-cli COMMAND [options]\n"
-    "Answer keys, quiz versions, PDFs and the ion lists of a Valkora data folder.\n"
+    "Answer keys, quiz versions, PDFs, quizzes for learning platforms and the ion lists of a\n"
+    "Valkora data folder.\n"
     "\n"
     "Commands:\n"
     "  lists export [-o FILE.csv]   both ion lists as CSV\n"
@@ -136,6 +137,8 @@ const char* const overview =
     "  print QUIZ.qzz -o FILE.pdf   a stored quiz as PDF, with --key its key after it\n"
     "  make --cations N --anions M -o DIR\n"
     "                               new quizzes with their PDFs and keys\n"
+    "  export QUIZ.qzz --format moodle|qti -o FILE\n"
+    "                               a stored quiz for a learning platform\n"
     "  explain QUESTION ANSWER      mark an answer as the practice does, and say why\n"
     "  explain --csv ANSWERS.csv [-o MARKED.csv]\n"
     "                               a class's answers marked, row by row\n"
@@ -159,7 +162,8 @@ int runCli(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     const std::pair<const char*, int (*)(const QStringList&, cli::Streams)> commands[] = {
         {"lists", cli::listsCommand}, {"key", cli::keyCommand}, {"print", cli::printCommand},
-        {"make", cli::makeCommand}, {"explain", cli::explainCommand}};
+        {"make", cli::makeCommand}, {"export", cli::exportCommand},
+        {"explain", cli::explainCommand}};
     for (const auto& [name, run] : commands) {
         if (command == name)
             return run(args.mid(1), {out, err});

@@ -61,6 +61,7 @@ int listsCommand(const QStringList& args, Streams io);
 int keyCommand(const QStringList& args, Streams io);
 int printCommand(const QStringList& args, Streams io);
 int makeCommand(const QStringList& args, Streams io);
+int exportCommand(const QStringList& args, Streams io);
 int explainCommand(const QStringList& args, Streams io);
 
 } // namespace cli

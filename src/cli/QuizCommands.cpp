@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/PdfOutput.h"
+#include "cli/PlatformExport.h"
 #include "compound/IonRange.h"
 #include "platform/Latin1.h"
 #include "platform/Random.h"
@@ -80,6 +81,19 @@ struct StoredQuiz {
     QPageSize size;
 };
 
+// The quiz stored in the file. An exit status when it cannot be read whole.
+std::optional<int> readQuizFile(Command& command, const QString& path, SentenceList& quiz)
+{
+    quiz_file::ReadResult read = quiz_file::read(path);
+    if (!read.opened)
+        return command.inputError(path, "cannot be opened");
+    if (read.sentences.size() < read.promised)
+        return command.inputError(path, QString::fromStdString(quiz_file::damagedMessage(
+                                            QFileInfo(path).fileName().toStdString(), read)));
+    quiz = std::move(read.sentences);
+    return std::nullopt;
+}
+
 // What key and print share: the one quiz file named, -o when it is needed, --page-size, and
 // the quiz read from the file. An exit status when the command ends here.
 std::optional<int> readStoredQuiz(Command& command, const QStringList& args, bool outputNeeded,
@@ -91,15 +105,7 @@ std::optional<int> readStoredQuiz(Command& command, const QStringList& args, boo
         return command.usageError("-o FILE.pdf is needed");
     if (const auto stop = readPageSize(command, stored.size))
         return stop;
-    const QString path = command.positionals().at(0);
-    quiz_file::ReadResult read = quiz_file::read(path);
-    if (!read.opened)
-        return command.inputError(path, "cannot be opened");
-    if (read.sentences.size() < read.promised)
-        return command.inputError(path, QString::fromStdString(quiz_file::damagedMessage(
-                                            QFileInfo(path).fileName().toStdString(), read)));
-    stored.quiz = std::move(read.sentences);
-    return std::nullopt;
+    return readQuizFile(command, command.positionals().at(0), stored.quiz);
 }
 
 // What make was asked for, every value checked.
@@ -110,6 +116,7 @@ struct MakeRequest {
     QPageSize size;
     QString headingPath;
     QString folder;
+    PlatformRequest platform; // the formats each version also goes out in
 };
 
 // make's parsed options into request. An exit status when they will not do.
@@ -139,50 +146,90 @@ std::optional<int> readMakeRequest(Command& command, MakeRequest& request)
     request.headingPath = parser.isSet("heading") ? parser.value("heading")
                                                   : command.dataFile(quiz_heading::fileName);
     request.folder = parser.value("o");
+    if (const auto stop = readPlatformRequest(command, true, request.platform))
+        return stop;
     return readPageSize(command, request.size);
 }
 
-// Each version's quiz, PDF and key PDF in the folder, and its seed on out. A version that
-// repeats an earlier one is made again with the next seed, as often as maxReseeds allows.
-int writeVersions(Command& command, const MakeRequest& request, const IonCatalogue& lists,
-                  const std::vector<std::string>& headingReads)
+// A version of make's, ready to write.
+struct Version {
+    QString name; // "quiz-A"
+    std::uint32_t seed = 0;
+    SentenceList quiz;
+    std::vector<CompoundPair> pairs;
+    quiz_export::Quiz forPlatform; // when a format is asked for
+};
+
+// The versions make was asked for. A version that repeats an earlier one is made again with
+// the next seed, as often as maxReseeds allows. An exit status when one cannot go out in a
+// format asked for.
+std::optional<int> makeVersions(Command& command, const MakeRequest& request,
+                                const IonCatalogue& lists,
+                                const std::vector<std::string>& headingReads,
+                                std::vector<Version>& versions)
 {
-    if (!QDir().mkpath(request.folder))
-        return command.inputError(request.folder, "cannot be made");
-    const auto createQuiz = [&](std::uint32_t seed, std::vector<CompoundPair>& pairs) {
+    const auto createQuiz = [&](Version& made) {
         WorkingLists working;
         buildWorkingLists(lists, request.range, working);
         Random random;
-        random.seed(seed);
-        pairs.clear();
-        return quiz_generation::createQuiz(headingReads, working, random, &pairs);
+        random.seed(made.seed);
+        made.pairs.clear();
+        made.quiz = quiz_generation::createQuiz(headingReads, working, random, &made.pairs);
     };
-    command.io.out << "Seed: " << request.seed << "\n";
-    std::vector<SentenceList> made;
+    const auto repeats = [&versions](const SentenceList& quiz) {
+        return std::any_of(versions.begin(), versions.end(),
+                           [&quiz](const Version& earlier) { return earlier.quiz == quiz; });
+    };
     for (int version = 0; version < request.versions; ++version) {
-        const QString name = QString("quiz-%1").arg(versionLetters(version));
-        std::uint32_t seed = request.seed + static_cast<std::uint32_t>(version);
-        std::vector<CompoundPair> pairs;
-        SentenceList quiz = createQuiz(seed, pairs);
-        for (int reseeds = 0; std::find(made.begin(), made.end(), quiz) != made.end(); ++reseeds) {
+        Version made{QString("quiz-%1").arg(versionLetters(version)),
+                     request.seed + static_cast<std::uint32_t>(version), {}, {}, {}};
+        createQuiz(made);
+        for (int reseeds = 0; repeats(made.quiz); ++reseeds) {
             if (reseeds == maxReseeds) {
-                command.io.err << name << ": the lists allow no quiz unlike the earlier versions\n";
+                command.io.err << made.name << ": the lists allow no quiz unlike the earlier versions\n";
                 break;
             }
-            command.io.err << name << ": seed " << seed << " repeats an earlier version; trying "
-                           << seed + 1 << "\n";
-            quiz = createQuiz(++seed, pairs);
+            command.io.err << made.name << ": seed " << made.seed
+                           << " repeats an earlier version; trying " << made.seed + 1 << "\n";
+            ++made.seed;
+            createQuiz(made);
         }
-        made.push_back(quiz);
-        const QString base = QDir(request.folder).filePath(name);
-        if (const SaveOutcome saved = quiz_file::save(base + ".qzz", quiz); !saved)
+        if (!request.platform.formats.empty()) {
+            if (const auto stop = preparePlatformQuiz(command, made.name + ".qzz", made.quiz, lists,
+                                                      request.platform, made.forPlatform))
+                return stop;
+        }
+        versions.push_back(std::move(made));
+    }
+    return std::nullopt;
+}
+
+// Each version's quiz, PDF and key PDF in the folder, then its files for the platform, and
+// its seed on out.
+int writeVersions(Command& command, const MakeRequest& request, const IonCatalogue& lists,
+                  const std::vector<std::string>& headingReads)
+{
+    std::vector<Version> versions;
+    if (const auto stop = makeVersions(command, request, lists, headingReads, versions))
+        return *stop;
+    if (!QDir().mkpath(request.folder))
+        return command.inputError(request.folder, "cannot be made");
+    command.io.out << "Seed: " << request.seed << "\n";
+    for (const Version& version : versions) {
+        const QString base = QDir(request.folder).filePath(version.name);
+        if (const SaveOutcome saved = quiz_file::save(base + ".qzz", version.quiz); !saved)
             return command.writeError(base + ".qzz", saved);
-        MyQuizPrintout quizPages(quiz);
-        AnswerKeyPrintout keyPages(answer_key::fromPairs(quiz, pairs));
+        MyQuizPrintout quizPages(version.quiz);
+        AnswerKeyPrintout keyPages(answer_key::fromPairs(version.quiz, version.pairs));
         if (writePdf(command, quizPages, request.size, base + ".pdf") != done ||
             writePdf(command, keyPages, request.size, base + "-key.pdf") != done)
             return badInput;
-        command.io.out << name << ": seed " << seed << "\n";
+        for (const PlatformFormat* format : request.platform.formats) {
+            if (writePlatformFile(command, *format, version.forPlatform, request.platform,
+                                  base + format->extension) != done)
+                return badInput;
+        }
+        command.io.out << version.name << ": seed " << version.seed << "\n";
     }
     return done;
 }
@@ -234,16 +281,20 @@ int printCommand(const QStringList& args, Streams io)
 int makeCommand(const QStringList& args, Streams io)
 {
     Command command("make --cations N --anions M [--versions K] [--seed S] [--heading FILE] "
-                    "[--page-size A4|Letter] -o DIR [--dir DIR]",
+                    "[--page-size A4|Letter] [--format moodle,qti] -o DIR [--dir DIR]",
                     "Makes K quizzes as New does, from the first N cations and M anions, and "
-                    "writes DIR/quiz-A.qzz, quiz-A.pdf and quiz-A-key.pdf, then B, C and on.",
-                    io, {{"cations", "The highest cation number drawn from.", "N"},
+                    "writes DIR/quiz-A.qzz, quiz-A.pdf and quiz-A-key.pdf, then B, C and on; "
+                    "with --format also quiz-A.xml (Moodle XML) and quiz-A.zip (QTI 2.1).",
+                    io, QList<QCommandLineOption>{
+                            {"cations", "The highest cation number drawn from.", "N"},
                          {"anions", "The highest anion number drawn from.", "M"},
                          {"versions", "How many quizzes, 1 to 702 (default 1).", "K", "1"},
                          {"seed", "The first version's seed (default: the time in seconds).", "S"},
                          {"heading", "The heading file (default: the data folder's valkora.hed).", "FILE"},
                          {{"o", "output"}, "The folder to write the quizzes to.", "DIR"},
-                         pageSizeOption()});
+                         pageSizeOption()}
+                        + platformOptions("Also write each version for a learning platform: "
+                                          "moodle, qti or both (moodle,qti)."));
     if (const auto stop = command.parse(args, 0))
         return *stop;
     MakeRequest request;
@@ -262,6 +313,38 @@ int makeCommand(const QStringList& args, Streams io)
     if (!heading)
         return command.inputError(request.headingPath, "cannot be opened");
     return writeVersions(command, request, *lists, quiz_heading::lineReads(*heading));
+}
+
+int exportCommand(const QStringList& args, Streams io)
+{
+    Command command("export QUIZ.qzz --format moodle|qti -o FILE [--names-any-case] "
+                    "[--skip-unanswered] [--dir DIR]",
+                    "A stored quiz for a learning platform, answered from the data folder's lists "
+                    "as key answers it: Moodle XML for Moodle's question bank, or a QTI 2.1 "
+                    "package (a zip) for the platforms that import QTI.",
+                    io, QList<QCommandLineOption>{{{"o", "output"}, "The file to write.", "FILE"}}
+                            + platformOptions("moodle (Moodle XML) or qti (a QTI 2.1 package)."));
+    if (const auto stop = command.parse(args, 1))
+        return *stop;
+    PlatformRequest request;
+    if (const auto stop = readPlatformRequest(command, false, request))
+        return *stop;
+    if (request.formats.empty())
+        return command.usageError("--format moodle or --format qti is needed");
+    if (!command.parser.isSet("o"))
+        return command.usageError("-o FILE is needed");
+    const QString path = command.positionals().at(0);
+    SentenceList quiz;
+    if (const auto stop = readQuizFile(command, path, quiz))
+        return *stop;
+    const std::optional<IonCatalogue> lists = command.loadLists();
+    if (!lists)
+        return badInput;
+    quiz_export::Quiz prepared;
+    if (const auto stop = preparePlatformQuiz(command, path, quiz, *lists, request, prepared))
+        return *stop;
+    return writePlatformFile(command, *request.formats.front(), prepared, request,
+                             command.parser.value("o"));
 }
 
 } // namespace cli
