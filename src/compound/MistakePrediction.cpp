@@ -112,6 +112,32 @@ std::vector<Candidate> formulaCandidates(const Compound& compound)
     return candidates;
 }
 
+// Another ending for an anion with oxygen: -ide always, -ate for -ite, and -ite for -ate
+// when the lists hold that name, written as they write it.
+std::vector<std::string> otherEndings(const Compound& compound)
+{
+    const std::string& name = compound.anion.name;
+    const std::optional<std::string> own = oxyanionEnding(name);
+    if (!own)
+        return {};
+    const std::string stemWritten = name.substr(0, name.size() - own->size());
+    std::vector<std::string> names;
+    for (const std::string_view ending : {"ide", "ite", "ate"}) {
+        if (ending == *own)
+            continue;
+        const std::string other = stemWritten + std::string(ending);
+        const IonList& anions = compound.lists.anions;
+        const auto listed = std::find_if(anions.begin(), anions.end(), [&other](const TIon& ion) {
+            return equalIgnoringCase(ion.name, other);
+        });
+        if (listed != anions.end())
+            names.push_back(listed->name);
+        else if (ending != "ite")
+            names.push_back(other);
+    }
+    return names;
+}
+
 std::vector<Candidate> nameCandidates(const Compound& compound)
 {
     const TIon& cation = compound.cation;
@@ -157,24 +183,8 @@ std::vector<Candidate> nameCandidates(const Compound& compound)
                     anion.name);
     }
 
-    // Another ending for an anion with oxygen: -ide always, -ate for -ite, and -ite for -ate
-    // when the lists hold that name, written as they write it.
-    if (const std::optional<std::string> own = oxyanionEnding(anion.name)) {
-        const std::string stemWritten = anion.name.substr(0, anion.name.size() - own->size());
-        for (const std::string_view ending : {"ide", "ite", "ate"}) {
-            if (ending == *own)
-                continue;
-            const std::string other = stemWritten + std::string(ending);
-            const IonList& anions = compound.lists.anions;
-            const auto listed = std::find_if(anions.begin(), anions.end(), [&other](const TIon& ion) {
-                return equalIgnoringCase(ion.name, other);
-            });
-            if (listed != anions.end())
-                add(Kind::Ending, cation.name, listed->name);
-            else if (ending != "ite")
-                add(Kind::Ending, cation.name, other);
-        }
-    }
+    for (const std::string& otherName : otherEndings(compound))
+        add(Kind::Ending, cation.name, otherName);
     if (const elements::Element* element = elements::find(anion.symbol))
         add(Kind::ElementName, cation.name, std::string(element->name));
     return candidates;
